@@ -18,7 +18,8 @@ std::wstring KitDir(const wchar_t* layout) {
 }
 
 DWORD RunAndWait(const std::wstring& exe) {
-    STARTUPINFOW startup{sizeof startup};
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
     std::wstring commandLine = L"\"" + exe + L"\"";
     if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))

@@ -205,10 +205,8 @@ std::wstring FormatFloat(std::wstring_view format, double value) {
         text.erase(sign, 1);
         wholeDigits = 0;
     }
-    while (static_cast<int>(wholeDigits) < minWhole) {
-        text.insert(sign, "0");
-        ++wholeDigits;
-    }
+    if (static_cast<int>(wholeDigits) < minWhole)
+        text.insert(sign, static_cast<std::size_t>(minWhole) - wholeDigits, '0');
     std::wstring result(text.begin(), text.end());
     for (wchar_t& c : result)
         if (c == L'.') c = FormatSettings.DecimalSeparator;
