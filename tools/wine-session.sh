@@ -29,14 +29,19 @@ if [ "${ZV_USE_DISPLAY:-0}" != 1 ] || [ -z "${DISPLAY:-}" ]; then
   export DISPLAY=:$display
 fi
 
-if [ ! -f "$prefix/.zv-ready" ]; then
+if [ ! -f "$prefix/.zv-ready-2" ]; then
   echo "wine-session: creating Wine prefix $prefix"
   mkdir -p "$prefix"
   wineboot -i >/dev/null 2>&1
   wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
   cp /usr/share/wine/fonts/* "$prefix/drive_c/windows/Fonts/" 2>/dev/null
+  # The private display has no window manager: Wine would wait two seconds
+  # for one each time it hides a captioned window.
+  if [ -n "${xvfb_pid:-}" ]; then
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+  fi
   wineserver -w
-  touch "$prefix/.zv-ready"
+  touch "$prefix/.zv-ready-2"
 fi
 
 # A persistent server, and Wine's services started here with their output
