@@ -1,0 +1,19 @@
+// Helpers for registering the library's classes with the definition reader.
+#pragma once
+
+#include "ui/platform/control.h"
+
+class TClassRegistry;
+struct TDefValue;
+struct TLoadContext;
+
+// Property values that several classes share.
+TColor DefColor(const TDefValue& value, const TLoadContext& context);
+TFontStyles DefFontStyles(const TDefValue& value, const TLoadContext& context);
+TAlignment DefAlignment(const TDefValue& value, const TLoadContext& context);
+
+// The standard controls (labels, edits, buttons, panels, ...).
+void RegisterStandardControlClasses(TClassRegistry& registry);
+
+// Pictures (TImage).
+void RegisterImageControl(TClassRegistry& registry);
