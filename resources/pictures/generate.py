@@ -86,7 +86,20 @@ class Pen:
         x, y, w, h = self.frame
         return self._with_frame((x + w, y, -w, h))
 
+    def vflip(self):
+        """A pen whose v axis runs bottom to top."""
+        x, y, w, h = self.frame
+        return self._with_frame((x, y + h, w, -h))
+
+    def transpose(self):
+        """A pen whose u axis runs down and v axis across."""
+        pen = self._with_frame(self.frame)
+        pen.swap = not getattr(self, "swap", False)
+        return pen
+
     def pt(self, u, v):
+        if getattr(self, "swap", False):
+            u, v = v, u
         x, y, w, h = self.frame
         px, py = x + u * w, y + v * h
         return (int(px + 0.5), int(py + 0.5)) if self.ss == 1 else (px, py)
@@ -240,6 +253,23 @@ def triangle(p, colour=BLUE, outline=INK):
 def to_end(p, colour=BLUE, outline=INK):
     triangle(p.sub(0, 0, 0.72, 1), colour, outline)
     p.rect(0.78, 0, 1, 1, colour, outline)
+
+
+def down(glyph):
+    return lambda p: glyph(p.transpose())
+
+
+def up(glyph):
+    return lambda p: glyph(p.vflip().transpose())
+
+
+def table(p):
+    """A small ruled table: constants kept in rows and columns."""
+    p.rect(0.05, 0.1, 0.95, 0.9, PAPER)
+    p.rect(0.05, 0.1, 0.95, 0.3, BLUE)
+    for v in (0.5, 0.7):
+        p.line([(0.05, v), (0.95, v)], INK)
+    p.line([(0.4, 0.1), (0.4, 0.9)], INK)
 
 
 def tiny(glyph, colour=(36, 78, 160)):
@@ -1044,6 +1074,11 @@ PICTURES = [
     ("Find", 60, 20, strip(magnifier)),
     ("FindNext", 60, 20, strip(find_next)),
     ("Grafic", 99, 31, strip(chart)),
+    ("Constante", 99, 31, strip(table, 1.2)),
+    ("SagRight", 33, 13, strip(tiny(arrow))),
+    ("SagLeft", 33, 13, strip(mirror(tiny(arrow)))),
+    ("SagDown", 33, 13, strip(down(tiny(arrow)))),
+    ("SagUp", 33, 13, strip(up(tiny(arrow)))),
     ("SaveAs", 72, 26, strip(save_as)),
     ("Contract", 78, 11, strip(contract, 1.6)),
     ("Explicatii", 72, 22, strip(bubble)),
