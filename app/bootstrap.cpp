@@ -1,6 +1,7 @@
 #include "bootstrap.h"
 
 #include "app/installer_state.h"
+#include "ui/forms/framework.h"
 #include "ui/platform/sysutils.h"
 
 #include <windows.h>
@@ -98,6 +99,7 @@ std::int32_t RunProgram(const std::wstring& commandLine, std::uint16_t show, boo
 
 bool BootstrapInstance() {
     FormatSettings.DecimalSeparator = L'.';
+    BufferedLook = true;
     const auto line = ReadMarkerLine(InstallerState.ExeDir + MarkerFileName);
     if (!line) {
         RelaunchFromTemp();

@@ -1,4 +1,5 @@
 #include "app/bootstrap.h"
+#include "ui/forms/framework.h"
 
 #include "app/installer_state.h"
 #include "tests/support/temp_dir.h"
@@ -98,6 +99,8 @@ TEST(Bootstrap, MarkerGivesSourceDirWithoutItsLastCharacter) {
         ASSERT_TRUE(BootstrapInstance());
         EXPECT_EQ(InstallerState.SourceDir, c.sourceDir);
     }
+    EXPECT_TRUE(BufferedLook);
+    EXPECT_EQ(FormatSettings.DecimalSeparator, L'.');
 }
 
 TEST(DiskCount, ReadFromTheConfigurationFile) {
