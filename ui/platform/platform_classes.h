@@ -17,3 +17,10 @@ void RegisterStandardControlClasses(TClassRegistry& registry);
 
 // Pictures (TImage).
 void RegisterImageControl(TClassRegistry& registry);
+
+// Edits, memos and combo boxes; panels, bevels, gauges and timers; page
+// controls and tab sheets; drive combo boxes and directory lists.
+void RegisterEditControls(TClassRegistry& registry);
+void RegisterExtControls(TClassRegistry& registry);
+void RegisterPageControl(TClassRegistry& registry);
+void RegisterFileControls(TClassRegistry& registry);

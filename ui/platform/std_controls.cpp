@@ -300,4 +300,10 @@ void RegisterLabelAndButtons(TClassRegistry& r) {
 
 }  // namespace
 
-void RegisterStandardControlClasses(TClassRegistry& registry) { RegisterLabelAndButtons(registry); }
+void RegisterStandardControlClasses(TClassRegistry& registry) {
+    RegisterLabelAndButtons(registry);
+    RegisterEditControls(registry);
+    RegisterExtControls(registry);
+    RegisterPageControl(registry);
+    RegisterFileControls(registry);
+}

@@ -170,8 +170,10 @@ void TWinControl::DestroyHandle() {
 
 void TWinControl::DestroyWnd() {
     SetTextBuf(GetText());
+    // Children first, each through its own DestroyWnd, so that controls at
+    // every depth keep what their windows held (text, selection, items).
     for (TControl* child : FControls)
-        if (auto* w = dynamic_cast<TWinControl*>(child)) w->SetTextBuf(w->GetText());
+        if (auto* w = dynamic_cast<TWinControl*>(child); w && w->HandleAllocated()) w->DestroyHandle();
     HWND window = FHandle;
     DestroyWindow(window);
     Detach();
