@@ -509,27 +509,68 @@ void TWinControl::PaintMessage(TMessage& m) {
     if (!m.WParam) EndPaint(FHandle, &ps);
 }
 
+namespace {
+
+// A memory surface of the given size compatible with `dc`, origin at 0, 0.
+class TOffscreen {
+public:
+    TOffscreen(HDC dc, int width, int height)
+        : FDC(CreateCompatibleDC(dc)), FBitmap(CreateCompatibleBitmap(dc, std::max(width, 1), std::max(height, 1))),
+          FOld(SelectObject(FDC, FBitmap)) {}
+    ~TOffscreen() {
+        SelectObject(FDC, FOld);
+        DeleteObject(FBitmap);
+        DeleteDC(FDC);
+    }
+    TOffscreen(const TOffscreen&) = delete;
+    TOffscreen& operator=(const TOffscreen&) = delete;
+    HDC DC() const { return FDC; }
+
+private:
+    HDC FDC;
+    HBITMAP FBitmap;
+    HGDIOBJ FOld;
+};
+
+}  // namespace
+
+// The frame of a window with a border: the sunken client edge, or a plain
+// line for a thin border.
+void TWinControl::PaintBorder(HDC dc, int width, int height) {
+    RECT r{0, 0, width, height};
+    const LONG_PTR exStyle = GetWindowLongPtrW(FHandle, GWL_EXSTYLE);
+    if (exStyle & WS_EX_CLIENTEDGE) {
+        DrawEdge(dc, &r, EDGE_SUNKEN, BF_RECT);
+        return;
+    }
+    if (GetWindowLongPtrW(FHandle, GWL_STYLE) & WS_BORDER) FrameRect(dc, &r, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+}
+
+// System controls clip their painting to their client rectangle in device
+// coordinates, so each window is painted on a surface of its own whose
+// origin is its client origin, and then copied into place.
 void TWinControl::PaintTo(HDC dc, int x, int y) {
     HandleNeeded();
-    const int saved = SaveDC(dc);
     RECT window, client;
     GetWindowRect(FHandle, &window);
+    GetClientRect(FHandle, &client);
     POINT origin{0, 0};
     ::ClientToScreen(FHandle, &origin);
-    GetClientRect(FHandle, &client);
-    SetViewportOrgEx(dc, 0, 0, nullptr);
-    const int cx = x + origin.x - window.left, cy = y + origin.y - window.top;
-    if (cx != x || cy != y) {
-        SetViewportOrgEx(dc, x, y, nullptr);
-        SendMessageW(FHandle, WM_PRINT, reinterpret_cast<WPARAM>(dc), PRF_NONCLIENT);
+    const int width = window.right - window.left, height = window.bottom - window.top;
+    const int ox = origin.x - window.left, oy = origin.y - window.top;
+    TOffscreen whole(dc, width, height);
+    BitBlt(whole.DC(), 0, 0, width, height, dc, x, y, SRCCOPY);  // what the control leaves unpainted
+    if (ox != 0 || oy != 0 || client.right != width || client.bottom != height) PaintBorder(whole.DC(), width, height);
+    {
+        TOffscreen inside(dc, client.right, client.bottom);
+        BitBlt(inside.DC(), 0, 0, client.right, client.bottom, whole.DC(), ox, oy, SRCCOPY);
+        TMessage m{WM_PAINT, reinterpret_cast<WPARAM>(inside.DC()), 0, 0};
+        PaintMessage(m);
+        for (TControl* c : std::vector<TControl*>(FControls))
+            if (c->IsWindowed() && c->Visible()) c->PaintTo(inside.DC(), c->Left(), c->Top());
+        BitBlt(whole.DC(), ox, oy, client.right, client.bottom, inside.DC(), 0, 0, SRCCOPY);
     }
-    SetViewportOrgEx(dc, cx, cy, nullptr);
-    IntersectClipRect(dc, 0, 0, client.right, client.bottom);
-    TMessage m{WM_PAINT, reinterpret_cast<WPARAM>(dc), 0, 0};
-    PaintMessage(m);
-    for (TControl* c : std::vector<TControl*>(FControls))
-        if (c->IsWindowed() && c->Visible()) c->PaintTo(dc, cx + c->Left(), cy + c->Top());
-    RestoreDC(dc, saved);
+    BitBlt(dc, x, y, width, height, whole.DC(), 0, 0, SRCCOPY);
 }
 
 bool TWinControl::ReflectNotification(TMessage& m) {

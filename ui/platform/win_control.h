@@ -130,6 +130,7 @@ private:
     void HandleKey(TMessage& m);
     void SetZOrder(TControl* control, bool top);
     void ShowChildWindows();
+    void PaintBorder(HDC dc, int width, int height);
 
     HWND FHandle = nullptr;
     std::vector<TControl*> FControls;       // children, bottom first
