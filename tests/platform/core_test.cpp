@@ -281,3 +281,59 @@ TEST(Hint, ShowsAfterThePauseAndHidesWhenTheMouseLeaves) {
 }
 
 }  // namespace
+
+#include "tests/graphics/graphics_test_support.h"
+
+namespace {
+
+BOOL CALLBACK CountWindow(HWND window, LPARAM count) {
+    *reinterpret_cast<int*>(count) += 1 + (GetWindow(window, GW_CHILD) ? 1 : 0);
+    return TRUE;
+}
+
+TEST_F(FormFixture, AModalFormInsideAModalFormReturnsToItsOwnLoop) {
+    TButton* ok = AddButton(L"OK", mrOk, 10);
+    std::unique_ptr<TForm> inner(NewForm<TForm>(nullptr));
+    auto* innerButton = new TButton(inner.get());
+    innerButton->SetParent(inner.get());
+    innerButton->ModalResult = mrYes;
+    int innerResult = 0;
+    bool outerDisabledInside = false;
+    form->OnShow = [&](TObject*) { PostMessageW(form->Handle(), WM_USER + 1, 0, 0); };
+    inner->OnShow = [&](TObject*) {
+        outerDisabledInside = !IsWindowEnabled(form->Handle());
+        PostMessageW(innerButton->Handle(), BM_CLICK, 0, 0);
+    };
+    form->OnActivate = [&](TObject*) {
+        if (innerResult != 0 || inner->Visible()) return;
+        innerResult = inner->ShowModal();
+        PostMessageW(ok->Handle(), BM_CLICK, 0, 0);
+    };
+    EXPECT_EQ(form->ShowModal(), mrOk);
+    EXPECT_EQ(innerResult, mrYes);
+    EXPECT_TRUE(outerDisabledInside);
+}
+
+TEST_F(FormFixture, AThousandRepaintsLeaveNoGdiObjectsOrWindowsBehind) {
+    AddButton(L"OK", mrOk, 10);
+    auto* label = new TLabel(form.get());
+    label->SetParent(form.get());
+    label->SetCaption(L"Eticheta");
+    form->DoubleBuffered = true;
+    form->Show();
+    const auto windows = [] {
+        int count = 0;
+        EnumThreadWindows(GetCurrentThreadId(), CountWindow, reinterpret_cast<LPARAM>(&count));
+        return count;
+    };
+    const auto repaint = [&] {
+        RedrawWindow(form->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    };
+    repaint();
+    const int gdiBefore = LiveGdiObjects(), windowsBefore = windows();
+    for (int i = 0; i < 1000; ++i) repaint();
+    EXPECT_EQ(LiveGdiObjects(), gdiBefore);
+    EXPECT_EQ(windows(), windowsBefore);
+}
+
+}  // namespace

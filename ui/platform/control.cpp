@@ -131,7 +131,7 @@ bool TControl::Showing() const { return FVisible && FParent && FParent->Showing(
 
 void TControl::SetVisible(bool visible) {
     if (visible == FVisible) return;
-    if (!visible) Invalidate();
+    if (!visible) EraseParentArea();
     FVisible = visible;
     VisibleChanged();
     if (visible) Invalidate();
@@ -185,6 +185,15 @@ void TControl::Invalidate() {
     if (FParent && FParent->HandleAllocated() && FVisible) {
         const RECT r = BoundsRect();
         InvalidateRect(FParent->Handle(), &r, !(FControlStyle & csOpaque));
+    }
+}
+
+// The parent repaints, background included, where the control lies; needed
+// when an opaque windowless control goes away.
+void TControl::EraseParentArea() {
+    if (FParent && FParent->HandleAllocated()) {
+        const RECT r = BoundsRect();
+        InvalidateRect(FParent->Handle(), &r, TRUE);
     }
 }
 

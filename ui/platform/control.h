@@ -134,6 +134,7 @@ public:
     // Repainting: Invalidate marks for the next paint; Update paints what is
     // marked now; Repaint does both.
     virtual void Invalidate();
+    void EraseParentArea();
     virtual void Update();
     void Repaint();
     void Refresh() { Repaint(); }

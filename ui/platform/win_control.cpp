@@ -213,7 +213,7 @@ void TWinControl::InsertControl(TControl* control) {
 
 void TWinControl::RemoveControl(TControl* control) {
     if (!ContainsControl(control)) return;
-    control->Invalidate();
+    control->EraseParentArea();
     if (FCaptureControl == control) FCaptureControl = nullptr;
     if (Application) Application->ControlDestroyed(control);
     if (auto* w = dynamic_cast<TWinControl*>(control)) {
