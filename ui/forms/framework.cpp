@@ -2,10 +2,13 @@
 
 #include <memory>
 
+#include "ui/controls/controls_registry.h"
 #include "ui/forms/design_themes.h"
+#include "ui/forms/form_classes.h"
 #include "ui/forms/image_container.h"
 #include "ui/forms/named_colors.h"
 #include "ui/platform/application.h"
+#include "ui/platform/form_definition.h"
 #include "ui/platform/graphics/screen_caps.h"
 #include "ui/platform/sysutils.h"
 
@@ -52,6 +55,8 @@ TBitmap& DialogPicture(TMsgDlgType type) {
 }
 
 void FrameworkStartup() {
+    RegisterControlClasses(TClassRegistry::Instance());
+    RegisterFormClasses(TClassRegistry::Instance());
     RegisterFrameworkColors();
     ExeDir = ExtractFilePath(ModuleFileName());
     EmptyBitmap();
