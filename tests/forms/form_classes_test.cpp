@@ -198,3 +198,23 @@ TEST_F(FormClassesTest, ARunTimeTitleBarAt96DpiHasTenPointsAndHeight25) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(FormClassesTest, ADialogFormHasNoSystemCaptionAndARomanianSystemMenu) {
+    std::unique_ptr<TMessageForm> dialog(NewForm<TMessageForm>(nullptr));
+    dialog->SetBorderStyle(bsDialog);
+    dialog->SetBorderIcons(biSystemMenu);
+    HWND window = dialog->Handle();
+    EXPECT_FALSE(GetWindowLongW(window, GWL_STYLE) & WS_DLGFRAME);
+    HMENU menu = GetSystemMenu(window, FALSE);
+    ASSERT_NE(menu, nullptr);
+    wchar_t text[64] = L"";
+    GetMenuStringW(menu, SC_CLOSE, text, 64, MF_BYCOMMAND);
+    EXPECT_STREQ(text, L"&Inchide    ALT+F4");
+    EXPECT_TRUE(GetMenuState(menu, SC_CLOSE, MF_BYCOMMAND) & MF_GRAYED);
+    GetMenuStringW(menu, SC_MOVE, text, 64, MF_BYCOMMAND);
+    EXPECT_STREQ(text, L"&Muta");
+}
+
+}  // namespace
