@@ -10,18 +10,6 @@ namespace {
 // The glyph states: the strip's cells for up, disabled and pressed.
 enum { gsUp, gsDisabled, gsDown };
 
-// Keeps the canvas on the item's context for the length of a paint.
-class TCanvasBinding {
-public:
-    TCanvasBinding(TCanvas& canvas, HDC dc) : FCanvas(canvas) { FCanvas.SetHandle(dc); }
-    ~TCanvasBinding() { FCanvas.SetHandle(nullptr); }
-    TCanvasBinding(const TCanvasBinding&) = delete;
-    TCanvasBinding& operator=(const TCanvasBinding&) = delete;
-
-private:
-    TCanvas& FCanvas;
-};
-
 bool Horizontal(TButtonLayout layout) { return layout == blGlyphLeft || layout == blGlyphRight; }
 
 // One glyph cell of a strip, its see-through colour being the strip's top-left pixel's.

@@ -343,15 +343,8 @@ TGraphicControl::TGraphicControl(TComponent* owner) : TControl(owner) {}
 
 void TGraphicControl::WndProc(TMessage& m) {
     if (m.Msg == WM_PAINT && m.WParam) {
-        FCanvas.SetHandle(reinterpret_cast<HDC>(m.WParam));
-        FCanvas.Font().Assign(Font());
-        try {
-            Paint();
-        } catch (...) {
-            FCanvas.SetHandle(nullptr);
-            throw;
-        }
-        FCanvas.SetHandle(nullptr);
+        const TCanvasBinding binding(FCanvas, reinterpret_cast<HDC>(m.WParam), Font());
+        Paint();
         return;
     }
     TControl::WndProc(m);

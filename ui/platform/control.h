@@ -209,6 +209,22 @@ private:
     bool FMouseInControl = false;
 };
 
+// Binds a canvas to a device context for one paint, optionally with a font,
+// and lets go of the context however the paint ends.
+class TCanvasBinding {
+public:
+    TCanvasBinding(TCanvas& canvas, HDC dc) : FCanvas(canvas) { canvas.SetHandle(dc); }
+    TCanvasBinding(TCanvas& canvas, HDC dc, const TFont& font) : TCanvasBinding(canvas, dc) {
+        canvas.Font().Assign(font);
+    }
+    ~TCanvasBinding() { FCanvas.SetHandle(nullptr); }
+    TCanvasBinding(const TCanvasBinding&) = delete;
+    TCanvasBinding& operator=(const TCanvasBinding&) = delete;
+
+private:
+    TCanvas& FCanvas;
+};
+
 // A windowless control painted by its parent through Paint, on Canvas.
 class TGraphicControl : public TControl {
 public:

@@ -24,17 +24,6 @@ private:
     UINT FPrevious;
 };
 
-class TCanvasBinding {
-public:
-    TCanvasBinding(TCanvas& canvas, HDC dc) : FCanvas(canvas) { FCanvas.SetHandle(dc); }
-    ~TCanvasBinding() { FCanvas.SetHandle(nullptr); }
-    TCanvasBinding(const TCanvasBinding&) = delete;
-    TCanvasBinding& operator=(const TCanvasBinding&) = delete;
-
-private:
-    TCanvas& FCanvas;
-};
-
 LRESULT Send(TWinControl& control, UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) {
     return SendMessageW(control.Handle(), msg, wParam, lParam);
 }

@@ -402,16 +402,9 @@ void TCustomForm::WndProc(TMessage& m) {
 }
 
 void TCustomForm::PaintWindow(HDC dc) {
-    FCanvas.SetHandle(dc);
-    FCanvas.Font().Assign(Font());
+    const TCanvasBinding binding(FCanvas, dc, Font());
     FCanvas.Brush().SetColor(Color());
-    try {
-        Paint();
-    } catch (...) {
-        FCanvas.SetHandle(nullptr);
-        throw;
-    }
-    FCanvas.SetHandle(nullptr);
+    Paint();
 }
 
 void TCustomForm::KeyDown(WORD& key, TShiftState shift) { TWinControl::KeyDown(key, shift); }

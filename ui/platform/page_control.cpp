@@ -16,18 +16,6 @@ LRESULT Send(TWinControl& control, UINT msg, WPARAM wParam = 0, LPARAM lParam = 
     return SendMessageW(control.Handle(), msg, wParam, lParam);
 }
 
-// Binds a canvas to a device context for the lifetime of the object.
-class TCanvasBinding {
-public:
-    TCanvasBinding(TCanvas& canvas, HDC dc) : FCanvas(canvas) { FCanvas.SetHandle(dc); }
-    ~TCanvasBinding() { FCanvas.SetHandle(nullptr); }
-    TCanvasBinding(const TCanvasBinding&) = delete;
-    TCanvasBinding& operator=(const TCanvasBinding&) = delete;
-
-private:
-    TCanvas& FCanvas;
-};
-
 }  // namespace
 
 // --------------------------------------------------------------- TTabSheet

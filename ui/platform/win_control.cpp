@@ -803,14 +803,7 @@ TCustomControl::TCustomControl(TComponent* owner) : TWinControl(owner) {}
 void TCustomControl::Paint() {}
 
 void TCustomControl::PaintWindow(HDC dc) {
-    FCanvas.SetHandle(dc);
-    FCanvas.Font().Assign(Font());
+    const TCanvasBinding binding(FCanvas, dc, Font());
     FCanvas.Brush().SetColor(Color());
-    try {
-        Paint();
-    } catch (...) {
-        FCanvas.SetHandle(nullptr);
-        throw;
-    }
-    FCanvas.SetHandle(nullptr);
+    Paint();
 }
