@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "tests/support/gui_support.h"
 #include "tests/support/temp_dir.h"
 #include "ui/controls/fmt_label.h"
 #include "ui/forms/framework.h"
@@ -153,26 +154,6 @@ FontMetrics Measure(const wchar_t* face, int points, std::wstring_view text) {
     return m;
 }
 
-// GDI objects alive in this process (Wine reports none through
-// GetGuiResources, but accepts a handle's table index alone).
-int LiveGdiObjects() {
-    const DWORD reported = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-    if (reported != 0) return static_cast<int>(reported);
-    int count = 0;
-    for (ULONG_PTR index = 1; index < 0x10000; ++index)
-        if (GetObjectType(reinterpret_cast<HGDIOBJ>(index)) != 0) ++count;
-    return count;
-}
-
-bool PumpUntil(const std::function<bool()>& done, DWORD milliseconds) {
-    const DWORD start = GetTickCount();
-    while (!done()) {
-        if (GetTickCount() - start > milliseconds) return false;
-        Application->ProcessMessages();
-        Sleep(1);
-    }
-    return true;
-}
 
 struct FmtLabelTest : ::testing::Test {
     std::unique_ptr<TForm> form;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 
+#include "tests/support/gui_support.h"
 #include "tests/controls/button_test_support.h"
 #include "ui/controls/draw_helpers.h"
 #include "ui/controls/nice_button.h"
@@ -10,14 +11,6 @@
 namespace {
 
 const TColor ScreenColor = static_cast<TColor>(0xB1A598);
-
-void Pump(DWORD milliseconds) {
-    const DWORD start = GetTickCount();
-    while (GetTickCount() - start < milliseconds) {
-        Application->ProcessMessages();
-        Sleep(1);
-    }
-}
 
 void MouseMove(TWinControl& c, int x, int y) { c.Perform(WM_MOUSEMOVE, 0, MAKELPARAM(x, y)); }
 

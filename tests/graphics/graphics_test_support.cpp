@@ -6,18 +6,6 @@
 
 #include <algorithm>
 
-int LiveGdiObjects() {
-    const DWORD reported = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-    if (reported != 0) return static_cast<int>(reported);
-    // Wine answers 0 (not implemented). Its GDI accepts a handle's table
-    // index alone, so counting the indices that name a live object gives
-    // the same number.
-    int count = 0;
-    for (ULONG_PTR index = 1; index < 0x10000; ++index)
-        if (GetObjectType(reinterpret_cast<HGDIOBJ>(index)) != 0) ++count;
-    return count;
-}
-
 TBytes BigEndian32(std::uint32_t value) {
     return {static_cast<std::uint8_t>(value >> 24), static_cast<std::uint8_t>(value >> 16),
             static_cast<std::uint8_t>(value >> 8), static_cast<std::uint8_t>(value)};

@@ -7,12 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/gui_support.h"
 #include "ui/platform/graphics/bitmap.h"
 
 using TBytes = std::vector<std::uint8_t>;
 
-// GDI objects alive in this process.
-int LiveGdiObjects();
 
 // A PNG file: IHDR, the extra chunks in order, one IDAT of the given
 // unfiltered scanlines (filter bytes are added), IEND.

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/gui_support.h"
 #include "ui/platform/application.h"
 #include "ui/platform/graphics/bitmap.h"
 #include "ui/platform/sysutils.h"
@@ -40,20 +41,6 @@ struct ControlsFixture : ::testing::Test {
     }
 };
 
-// Handles messages until `done` answers true or `milliseconds` pass.
-inline bool PumpUntil(const std::function<bool()>& done, DWORD milliseconds = 3000) {
-    const DWORD start = GetTickCount();
-    while (!done()) {
-        if (GetTickCount() - start > milliseconds) return false;
-        Application->ProcessMessages();
-        Sleep(1);
-    }
-    return true;
-}
-
-inline void Pump(DWORD milliseconds) {
-    PumpUntil([] { return false; }, milliseconds);
-}
 
 // The control painted on a bitmap of its size.
 inline TBitmap Snapshot(TControl& control) {

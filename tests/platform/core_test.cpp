@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+#include "tests/support/gui_support.h"
 #include "ui/platform/application.h"
 #include "ui/platform/std_controls.h"
 #include "ui/platform/sysutils.h"
@@ -242,14 +243,6 @@ TEST(GraphicControl, ClickOnAWindowlessControlReachesIt) {
 
 namespace {
 
-void PumpFor(DWORD ms) {
-    const DWORD start = GetTickCount();
-    while (GetTickCount() - start < ms) {
-        Application->ProcessMessages();
-        Sleep(10);
-    }
-}
-
 TEST(Hint, ShowsAfterThePauseAndHidesWhenTheMouseLeaves) {
     Application->Initialize();
     std::unique_ptr<TForm> form(NewForm<TForm>(nullptr));
@@ -272,11 +265,11 @@ TEST(Hint, ShowsAfterThePauseAndHidesWhenTheMouseLeaves) {
     };
     moveTo(25, 25);
     EXPECT_FALSE(Application->Hint().Visible());
-    PumpFor(Application->HintPause + 300);
+    Pump(Application->HintPause + 300);
     EXPECT_TRUE(Application->Hint().Visible());
     EXPECT_EQ(Application->Hint().Text(), L"Directorul programului");
     moveTo(105, 25);
-    PumpFor(Application->HintPause + 300);
+    Pump(Application->HintPause + 300);
     EXPECT_FALSE(Application->Hint().Visible());
 }
 

@@ -1,0 +1,15 @@
+// Helpers of the tests that show windows: pumping messages for a while and
+// counting the process's GDI objects.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+
+// Handles messages until `done` answers true or `milliseconds` pass; false
+// when the time ran out.
+bool PumpUntil(const std::function<bool()>& done, DWORD milliseconds = 3000);
+// Handles messages for `milliseconds`.
+void Pump(DWORD milliseconds);
+// GDI objects alive in this process.
+int LiveGdiObjects();
