@@ -221,3 +221,24 @@ TEST_F(MsgDialogTest, ThreeClicksOnATwoButtonDialogPressItsDefaultAndArmThePress
 }
 
 }  // namespace
+
+namespace {
+
+class TCoveredScreen : public TTitleForm {
+public:
+    explicit TCoveredScreen(TComponent* owner) : TTitleForm(owner, L"TTestScreen") {}
+};
+
+TEST_F(MsgDialogTest, ARightClickOnTheScreenBehindAnswersTheDialog) {
+    std::unique_ptr<TCoveredScreen> screen(NewForm<TCoveredScreen>(nullptr));
+    screen->Show();
+    Script = [&](TMessageForm& d, int tick) {
+        if (tick == 1)
+            SendMessageW(screen->Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(screen->Handle()),
+                         MAKELPARAM(HTCLIENT, WM_RBUTTONDOWN));
+        if (tick == 5) d.ModalResult = 99;
+    };
+    EXPECT_EQ(Show(mtConfirmation, MsgButton(mbYes) | MsgButton(mbNo), mbYes), 6);
+}
+
+}  // namespace
