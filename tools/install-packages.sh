@@ -58,7 +58,10 @@ if [ "$want32" = 1 ]; then
   if ! [ -x /usr/lib/wine/wine ] || ! [ -x /usr/lib/wine/wine64 ]; then
     dpkg --print-foreign-architectures | grep -qx i386 || { dpkg --add-architecture i386; updated=0; }
     apt_update
-    install_wine32
+    if ! install_wine32; then
+      echo "install-packages: 32-bit Wine could not be installed; the 64-bit build will be tested" >&2
+      apt-get install -y -t bookworm wine wine64 libwine:amd64
+    fi
   fi
 else
   if ! [ -x /usr/lib/wine/wine64 ]; then

@@ -18,8 +18,9 @@ tested=i686-w64-mingw32
 if ! tools/can-run-i386.sh || ! [ -x /usr/lib/wine/wine ]; then
   tested=x86_64-w64-mingw32
   echo "############################################################################"
-  echo "## This machine cannot run 32-bit Wine (its kernel does not execute i386  ##"
-  echo "## programs). The tests run the 64-bit build under wine64 instead.        ##"
+  echo "## This machine cannot run 32-bit Wine (the kernel does not execute i386 ##"
+  echo "## programs, or 32-bit Wine could not be installed). The tests run the    ##"
+  echo "## 64-bit build under wine64 instead.                                     ##"
   echo "############################################################################"
 fi
 
