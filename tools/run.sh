@@ -18,15 +18,17 @@ cmake --preset "$preset" >/dev/null
 cmake --build --preset "$preset"
 
 build=$root/build/$preset
-out=$root/out
-rm -rf "$out" && mkdir -p "$out/temp"
+prefix=$build/run-prefix
 export ZV_USE_DISPLAY=1
-tools/wine-session.sh "$build/run-prefix" -- bash -c '
+# Wine takes the temporary directory from the prefix's registry, so the
+# working copy lands in the prefix; old copies are cleared first.
+rm -rf "$prefix"/drive_c/users/*/Temp/*
+tools/wine-session.sh "$prefix" -- bash -c '
   set -e
-  export TMP="Z:'"${out//\//\\\\}"'\\temp" TEMP="Z:'"${out//\//\\\\}"'\\temp"
   wine "'"$build"'/kit/cd/INSTALL.EXE"
-  wineserver -w
+  # The first instance starts its temporary copy and ends: wait for the copy.
+  for _ in $(seq 3600); do pgrep -f "INSTZARV[.]EXE" >/dev/null || break; sleep 1; done
 '
 echo "run: kit in $build/kit (cd/ and disks/ layouts)"
-echo "run: temporary working copies in $out/temp:"
-ls -1 "$out/temp"
+echo "run: the temporary working copy:"
+find "$prefix"/drive_c/users/*/Temp -mindepth 1 -maxdepth 2 | sed 's/^/  /'
