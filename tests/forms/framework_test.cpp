@@ -137,3 +137,23 @@ TEST(HeadingTypeface, TheEmbeddedFontInstallsUnderItsFamilyName) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(FrameworkTest, DefinitionsCanUseEveryFrameworkControl) {
+    TForm form(nullptr);
+    LoadFormDefinitionText(form,
+                           L"TForm F {\n"
+                           L" TTitleBar TitleBar1 { Caption = \"Titlu\" }\n"
+                           L" TMButton B1 { Kind = mknNext }\n"
+                           L" TNiceButton B2 { Kind = mkCancel }\n"
+                           L" TFmtLabel L1 { Caption = \"@9Rosu\" }\n"
+                           L" TTransImage I1 { KindMic = mkOK }\n"
+                           L" TMovePanel P1 { }\n"
+                           L"}",
+                           L"TAll");
+    EXPECT_EQ(static_cast<TControl*>(form.FindComponent(L"I1"))->Width(), 84);
+    EXPECT_EQ(form.ComponentCount(), 6);
+}
+
+}  // namespace

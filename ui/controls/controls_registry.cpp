@@ -1,17 +1,14 @@
 #include "ui/controls/controls_registry.h"
 
+#include "ui/controls/fmt_label.h"
 #include "ui/controls/mbutton.h"
 #include "ui/controls/nice_button.h"
+#include "ui/controls/trans_image.h"
 #include "ui/forms/framework.h"
 #include "ui/platform/platform_classes.h"
 #include "ui/platform/sysutils.h"
 
-namespace {
-
-using V = const TDefValue&;
-using X = const TLoadContext&;
-
-TMButtonKind DefKind(V v, X x) {
+TMButtonKind DefKind(const TDefValue& v, const TLoadContext& x) {
     if (v.IsInt()) {
         if (!IsButtonKind(v.AsInt())) x.Fail(v.Line, L"tip de buton necunoscut " + std::to_wstring(v.AsInt()));
         return static_cast<TMButtonKind>(v.AsInt());
@@ -21,12 +18,10 @@ TMButtonKind DefKind(V v, X x) {
     x.Fail(v.Line, L"tip de buton necunoscut \"" + v.AsIdent() + L"\"");
 }
 
-int DefModalResult(V v, X x) {
-    if (v.IsInt()) return v.AsInt();
-    return x.Enum(v, {{L"mrNone", mrNone}, {L"mrOk", mrOk}, {L"mrCancel", mrCancel}, {L"mrAbort", mrAbort},
-                      {L"mrRetry", mrRetry}, {L"mrIgnore", mrIgnore}, {L"mrYes", mrYes}, {L"mrNo", mrNo},
-                      {L"mrAll", mrAll}, {L"mrNoToAll", mrNoToAll}, {L"mrYesToAll", mrYesToAll}});
-}
+namespace {
+
+using V = const TDefValue&;
+using X = const TLoadContext&;
 
 TButtonLayout DefLayout(V v, X x) {
     return static_cast<TButtonLayout>(x.Enum(v, {{L"blGlyphLeft", blGlyphLeft}, {L"blGlyphRight", blGlyphRight},
@@ -91,4 +86,6 @@ void RegisterControlClasses(TClassRegistry& registry) {
     if (registry.IsRegistered(L"TMButton")) return;
     RegisterMButton(registry);
     RegisterNiceButton(registry);
+    RegisterFmtLabel(registry);
+    RegisterPictureControls(registry);
 }

@@ -1,9 +1,9 @@
 #include "ui/controls/trans_image.h"
 
+#include "ui/controls/controls_registry.h"
 #include "ui/controls/move_panel.h"
 #include "ui/forms/framework.h"
 #include "ui/platform/form_definition.h"
-#include "ui/platform/sysutils.h"
 #include "ui/platform/win_control.h"
 
 TBitmap& AlteGlyph(TAlteGlife kind) {
@@ -163,11 +163,7 @@ void RegisterPictureControls(TClassRegistry& r) {
         bitmap.LoadFromResourceName(GetModuleHandleW(nullptr), v.AsString());
         c.SetBitmap(bitmap);
     });
-    r.RegisterProperty<TTransImage>(L"KindMic", [](TTransImage& c, V v, X x) {
-        for (std::size_t i = 0; i < ButtonKindCount; ++i)
-            if (SameTextAscii(KindNames[i], v.AsIdent())) return c.SetKindMic(static_cast<TMButtonKind>(i));
-        x.Fail(v.Line, L"valoare necunoscuta \"" + v.AsIdent() + L"\"");
-    });
+    r.RegisterProperty<TTransImage>(L"KindMic", [](TTransImage& c, V v, X x) { c.SetKindMic(DefKind(v, x)); });
     r.RegisterProperty<TTransImage>(L"KindMare", [](TTransImage& c, V v, X x) {
         c.SetKindMare(static_cast<TMsgDlgType>(x.Enum(v, {{L"mtWarning", mtWarning}, {L"mtError", mtError},
                                                           {L"mtInformation", mtInformation},
