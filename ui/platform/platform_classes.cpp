@@ -27,6 +27,13 @@ TAlignment DefAlignment(const TDefValue& value, const TLoadContext& context) {
         context.Enum(value, {{L"taLeftJustify", taLeftJustify}, {L"taRightJustify", taRightJustify}, {L"taCenter", taCenter}}));
 }
 
+int DefModalResult(const TDefValue& value, const TLoadContext& context) {
+    if (value.IsInt()) return value.AsInt();
+    return context.Enum(value, {{L"mrNone", mrNone}, {L"mrOk", mrOk}, {L"mrCancel", mrCancel}, {L"mrAbort", mrAbort},
+                                {L"mrRetry", mrRetry}, {L"mrIgnore", mrIgnore}, {L"mrYes", mrYes}, {L"mrNo", mrNo},
+                                {L"mrAll", mrAll}, {L"mrNoToAll", mrNoToAll}, {L"mrYesToAll", mrYesToAll}});
+}
+
 namespace {
 
 template <class T>

@@ -11,6 +11,8 @@ struct TLoadContext;
 TColor DefColor(const TDefValue& value, const TLoadContext& context);
 TFontStyles DefFontStyles(const TDefValue& value, const TLoadContext& context);
 TAlignment DefAlignment(const TDefValue& value, const TLoadContext& context);
+// A modal result: a number or its name (mrOk, mrCancel, ...).
+int DefModalResult(const TDefValue& value, const TLoadContext& context);
 
 // The standard controls (labels, edits, buttons, panels, ...).
 void RegisterStandardControlClasses(TClassRegistry& registry);

@@ -286,13 +286,7 @@ void RegisterLabelAndButtons(TClassRegistry& r) {
         c.SetFocusControl(target);
     });
     r.RegisterClass<TButton>(L"TButton");
-    r.RegisterProperty<TButton>(L"ModalResult", [](TButton& c, V v, X x) {
-        c.ModalResult = v.IsInt() ? v.AsInt()
-                                  : x.Enum(v, {{L"mrNone", mrNone}, {L"mrOk", mrOk}, {L"mrCancel", mrCancel},
-                                               {L"mrAbort", mrAbort}, {L"mrRetry", mrRetry}, {L"mrIgnore", mrIgnore},
-                                               {L"mrYes", mrYes}, {L"mrNo", mrNo}, {L"mrAll", mrAll},
-                                               {L"mrNoToAll", mrNoToAll}, {L"mrYesToAll", mrYesToAll}});
-    });
+    r.RegisterProperty<TButton>(L"ModalResult", [](TButton& c, V v, X x) { c.ModalResult = DefModalResult(v, x); });
     r.RegisterProperty<TButton>(L"Default", [](TButton& c, V v, X) { c.SetDefault(v.AsBool()); });
     r.RegisterProperty<TButton>(L"Cancel", [](TButton& c, V v, X) { c.Cancel = v.AsBool(); });
     r.RegisterClass<TGroupBox>(L"TGroupBox");
