@@ -1,24 +1,19 @@
 #include "config/engine_library.h"
 
+#include "ui/platform/registry.h"
 #include "ui/platform/sysutils.h"
 
 namespace {
 
-template <class Proc>
-bool Bind(HMODULE module, const char* name, Proc& proc) {
-    proc = reinterpret_cast<Proc>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
-    return proc != nullptr;
-}
-
+// A string value under HKEY_LOCAL_MACHINE; empty when it cannot be read.
 std::wstring RegistryString(const wchar_t* key, const wchar_t* name) {
-    constexpr DWORD types = RRF_RT_REG_SZ;
-    DWORD bytes = 0;
-    if (RegGetValueW(HKEY_LOCAL_MACHINE, key, name, types, nullptr, nullptr, &bytes) != ERROR_SUCCESS) return {};
-    std::wstring value(bytes / sizeof(wchar_t) + 1, L'\0');
-    bytes = static_cast<DWORD>(value.size() * sizeof(wchar_t));
-    if (RegGetValueW(HKEY_LOCAL_MACHINE, key, name, types, nullptr, value.data(), &bytes) != ERROR_SUCCESS) return {};
-    value.resize(wcsnlen(value.c_str(), value.size()));
-    return value;
+    TRegistry registry(HKEY_LOCAL_MACHINE, KEY_READ);
+    if (!registry.OpenKeyReadOnly(key) || !registry.ValueExists(name)) return {};
+    try {
+        return registry.ReadString(name);
+    } catch (const ERegistryError&) {
+        return {};
+    }
 }
 
 }  // namespace
@@ -35,12 +30,16 @@ std::unique_ptr<TEngineLibrary> TEngineLibrary::Load(const std::wstring& path) {
 TEngineLibrary::~TEngineLibrary() { FreeLibrary(FModule); }
 
 bool TEngineLibrary::BindAll() {
-    return Bind(FModule, "DbiInitFn", DbiInitFn) && Bind(FModule, "DbiExit", DbiExit)
-           && Bind(FModule, "DbiOpenDatabase", DbiOpenDatabase) && Bind(FModule, "DbiCloseDatabase", DbiCloseDatabase)
-           && Bind(FModule, "DbiAddAlias", DbiAddAlias) && Bind(FModule, "DbiCfgSave", DbiCfgSave)
-           && Bind(FModule, "DbiOpenCfgInfoList", DbiOpenCfgInfoList)
-           && Bind(FModule, "DbiSetToBegin", DbiSetToBegin) && Bind(FModule, "DbiGetNextRecord", DbiGetNextRecord)
-           && Bind(FModule, "DbiModifyRecord", DbiModifyRecord) && Bind(FModule, "DbiCloseCursor", DbiCloseCursor);
+    const HMODULE m = FModule;
+    return BindProcAddress(m, "DbiInitFn", DbiInitFn) && BindProcAddress(m, "DbiExit", DbiExit)
+           && BindProcAddress(m, "DbiOpenDatabase", DbiOpenDatabase)
+           && BindProcAddress(m, "DbiCloseDatabase", DbiCloseDatabase)
+           && BindProcAddress(m, "DbiAddAlias", DbiAddAlias) && BindProcAddress(m, "DbiCfgSave", DbiCfgSave)
+           && BindProcAddress(m, "DbiOpenCfgInfoList", DbiOpenCfgInfoList)
+           && BindProcAddress(m, "DbiSetToBegin", DbiSetToBegin)
+           && BindProcAddress(m, "DbiGetNextRecord", DbiGetNextRecord)
+           && BindProcAddress(m, "DbiModifyRecord", DbiModifyRecord)
+           && BindProcAddress(m, "DbiCloseCursor", DbiCloseCursor);
 }
 
 std::wstring RegisteredEngineLibraryPath() {

@@ -22,20 +22,14 @@ struct TUpgradeEntryPoints {
 
 TUpgradeEntryPoints Bound;
 
-template <class Proc>
-bool Bind(HMODULE module, const char* name, Proc& proc) {
-    proc = reinterpret_cast<Proc>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
-    return proc != nullptr;
-}
-
 bool BindAll(HMODULE module, TUpgradeEntryPoints& entry) {
-    return Bind(module, "GetAliasPath", entry.GetAliasPath)
-           && Bind(module, "DoStructureUpgrade", entry.DoStructureUpgrade)
-           && Bind(module, "DoListUpgrade", entry.DoListUpgrade)
-           && Bind(module, "SetReportProc", entry.SetReportProc)
-           && Bind(module, "DoConstUpgrade", entry.DoConstUpgrade)
-           && Bind(module, "SetQuickVerif", entry.SetQuickVerif)
-           && Bind(module, "GetSemaforOK", entry.GetSemaforOK);
+    return BindProcAddress(module, "GetAliasPath", entry.GetAliasPath)
+           && BindProcAddress(module, "DoStructureUpgrade", entry.DoStructureUpgrade)
+           && BindProcAddress(module, "DoListUpgrade", entry.DoListUpgrade)
+           && BindProcAddress(module, "SetReportProc", entry.SetReportProc)
+           && BindProcAddress(module, "DoConstUpgrade", entry.DoConstUpgrade)
+           && BindProcAddress(module, "SetQuickVerif", entry.SetQuickVerif)
+           && BindProcAddress(module, "GetSemaforOK", entry.GetSemaforOK);
 }
 
 // Unloads the library when the program ends.

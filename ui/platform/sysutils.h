@@ -2,6 +2,8 @@
 // Windows error text, text conversions, paths and files, number formatting.
 #pragma once
 
+#include <windows.h>
+
 #include <cstdint>
 #include <stdexcept>
 #include <string>
@@ -40,6 +42,14 @@ class ERegistryError : public EOSError {
 public:
     using EOSError::EOSError;
 };
+
+// Binds an exported function of a loaded module by name; false when the
+// module does not export it.
+template <class Proc>
+bool BindProcAddress(HMODULE module, const char* name, Proc& proc) {
+    proc = reinterpret_cast<Proc>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
+    return proc != nullptr;
+}
 
 // The system's text for a Windows error code, without the trailing line break.
 std::wstring SysErrorMessage(std::uint32_t errorCode);
