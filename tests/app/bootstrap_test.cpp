@@ -32,19 +32,6 @@ private:
     std::vector<std::pair<std::wstring, std::wstring>> FSaved;
 };
 
-std::vector<std::wstring> SubFolders(const std::wstring& dir) {
-    std::vector<std::wstring> result;
-    WIN32_FIND_DATAW entry;
-    HANDLE find = FindFirstFileW((dir + L"*").c_str(), &entry);
-    if (find == INVALID_HANDLE_VALUE) return result;
-    do {
-        const std::wstring name = entry.cFileName;
-        if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && name != L"." && name != L"..") result.push_back(name);
-    } while (FindNextFileW(find, &entry));
-    FindClose(find);
-    return result;
-}
-
 bool IsGuidName(const std::wstring& name) {
     if (name.size() != 32) return false;
     for (wchar_t c : name)

@@ -32,19 +32,6 @@ DWORD RunAndWait(const std::wstring& exe) {
     return code;
 }
 
-std::vector<std::wstring> SubFolders(const std::wstring& dir) {
-    std::vector<std::wstring> result;
-    WIN32_FIND_DATAW entry;
-    HANDLE find = FindFirstFileW((dir + L"*").c_str(), &entry);
-    if (find == INVALID_HANDLE_VALUE) return result;
-    do {
-        const std::wstring name = entry.cFileName;
-        if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && name != L"." && name != L"..") result.push_back(name);
-    } while (FindNextFileW(find, &entry));
-    FindClose(find);
-    return result;
-}
-
 class TempVariable {
 public:
     explicit TempVariable(const std::wstring& dir) {

@@ -47,3 +47,16 @@ std::string ReadText(const std::wstring& path) {
 }
 
 std::wstring TestProgramDir() { return ExtractFilePath(ModuleFileName()); }
+
+std::vector<std::wstring> SubFolders(const std::wstring& dir) {
+    std::vector<std::wstring> result;
+    WIN32_FIND_DATAW entry;
+    HANDLE find = FindFirstFileW((dir + L"*").c_str(), &entry);
+    if (find == INVALID_HANDLE_VALUE) return result;
+    do {
+        const std::wstring name = entry.cFileName;
+        if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && name != L"." && name != L"..") result.push_back(name);
+    } while (FindNextFileW(find, &entry));
+    FindClose(find);
+    return result;
+}

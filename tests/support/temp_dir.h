@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 class TempDir {
 public:
@@ -22,5 +23,7 @@ private:
 void RemoveTree(const std::wstring& path);
 void WriteText(const std::wstring& path, const std::string& bytes);
 std::string ReadText(const std::wstring& path);
+// Names of the folders directly inside `dir` (which ends with a backslash).
+std::vector<std::wstring> SubFolders(const std::wstring& dir);
 // Folder of the running test program, with a trailing backslash.
 std::wstring TestProgramDir();
