@@ -93,7 +93,6 @@ void TControl::SetBounds(int left, int top, int width, int height) {
     FWidth = width;
     FHeight = height;
     Invalidate();
-    UpdateBoundsOfHandle();
     RequestAlign();
     if (resized && !IsWindowed()) Resize();
 }

@@ -182,8 +182,6 @@ protected:
     // Asks the parent to lay out aligned controls again.
     void RequestAlign();
     void SetControlState(unsigned state) { FControlState = state; }
-    // Moves the control's window, when it has one.
-    virtual void UpdateBoundsOfHandle() {}
 
     TWinControl* FParent = nullptr;
     int FLeft = 0, FTop = 0, FWidth = 0, FHeight = 0;

@@ -16,11 +16,6 @@ struct TMessage {
 inline constexpr UINT CM_BASE = WM_APP + 0x3000;
 inline constexpr UINT CM_MOUSEENTER = CM_BASE + 1;     // LParam: the control
 inline constexpr UINT CM_MOUSELEAVE = CM_BASE + 2;     // LParam: the control
-inline constexpr UINT CM_TEXTCHANGED = CM_BASE + 3;
-inline constexpr UINT CM_ENABLEDCHANGED = CM_BASE + 4;
-inline constexpr UINT CM_VISIBLECHANGED = CM_BASE + 5;
-inline constexpr UINT CM_COLORCHANGED = CM_BASE + 6;
-inline constexpr UINT CM_FONTCHANGED = CM_BASE + 7;
 inline constexpr UINT CM_DIALOGKEY = CM_BASE + 8;      // WParam: key; Result 1 when used
 inline constexpr UINT CM_DIALOGCHAR = CM_BASE + 9;     // WParam: character; Result 1 when used
 inline constexpr UINT CM_FOCUSCHANGED = CM_BASE + 10;  // LParam: the control with the focus
@@ -30,8 +25,6 @@ inline constexpr UINT CM_ENTER = CM_BASE + 13;
 inline constexpr UINT CM_EXIT = CM_BASE + 14;
 inline constexpr UINT CM_WANTSPECIALKEY = CM_BASE + 15; // WParam: key; Result 1 when the control takes it
 inline constexpr UINT CM_RELEASE = CM_BASE + 16;
-inline constexpr UINT CM_SHOWINGCHANGED = CM_BASE + 17;
-inline constexpr UINT CM_HINTSHOW = CM_BASE + 18;
 
 inline constexpr UINT CN_BASE = 0xBC00;
 inline constexpr UINT CN_COMMAND = CN_BASE + WM_COMMAND;

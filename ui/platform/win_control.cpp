@@ -338,8 +338,6 @@ void TWinControl::SetBounds(int left, int top, int width, int height) {
     RequestAlign();
 }
 
-void TWinControl::UpdateBoundsOfHandle() {}
-
 TRect TWinControl::ClientRect() const {
     if (!FHandle) return TControl::ClientRect();
     RECT r;
@@ -417,10 +415,6 @@ void TWinControl::ChangeScale(int multiplier, int divisor) {
     EnableAlign();
 }
 
-void TWinControl::TextChanged() {
-    TControl::TextChanged();
-}
-
 void TWinControl::FontChanged() {
     if (FHandle) SendMessageW(FHandle, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), TRUE);
     for (TControl* c : std::vector<TControl*>(FControls)) c->Perform(CM_PARENTFONTCHANGED);
@@ -450,15 +444,19 @@ void TWinControl::Loaded() {
     Realign();
 }
 
-void TWinControl::EraseBackground(HDC dc) {
-    const RECT r = ClientRect();
-    const COLORREF rgb = ColorToRGB(Color());
+// A solid brush of the control's colour, made again only when it changes.
+HBRUSH TWinControl::ColorBrush() {
     if (!FBrush || FBrushColor != Color()) {
         if (FBrush) DeleteObject(FBrush);
-        FBrush = CreateSolidBrush(rgb);
+        FBrush = CreateSolidBrush(ColorToRGB(Color()));
         FBrushColor = Color();
     }
-    FillRect(dc, &r, FBrush);
+    return FBrush;
+}
+
+void TWinControl::EraseBackground(HDC dc) {
+    const RECT r = ClientRect();
+    FillRect(dc, &r, ColorBrush());
 }
 
 void TWinControl::PaintWindow(HDC dc) {
@@ -776,12 +774,7 @@ void TWinControl::WndProc(TMessage& m) {
         HDC dc = reinterpret_cast<HDC>(m.WParam);
         SetTextColor(dc, ColorToRGB(Font().Color()));
         SetBkColor(dc, ColorToRGB(Color()));
-        if (!FBrush || FBrushColor != Color()) {
-            if (FBrush) DeleteObject(FBrush);
-            FBrush = CreateSolidBrush(ColorToRGB(Color()));
-            FBrushColor = Color();
-        }
-        m.Result = reinterpret_cast<LRESULT>(FBrush);
+        m.Result = reinterpret_cast<LRESULT>(ColorBrush());
         return;
     }
     case CM_DIALOGKEY:

@@ -108,8 +108,6 @@ protected:
     virtual void DoExit();
     // Whether the control handles a dialog key (Tab, Enter, Escape, arrows) itself.
     virtual bool WantsKey(WORD key);
-    void UpdateBoundsOfHandle() override;
-    void TextChanged() override;
     void FontChanged() override;
     void ColorChanged() override;
     void EnabledChanged() override;
@@ -129,8 +127,8 @@ private:
     void PaintMessage(TMessage& m);
     void HandleKey(TMessage& m);
     void SetZOrder(TControl* control, bool top);
-    void ShowChildWindows();
     void PaintBorder(HDC dc, int width, int height);
+    HBRUSH ColorBrush();
 
     HWND FHandle = nullptr;
     std::vector<TControl*> FControls;       // children, bottom first
