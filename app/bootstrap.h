@@ -19,10 +19,6 @@ void ReadDiskCount();
 // The disk count that the configuration file in `programDir` gives.
 std::int32_t DiskCountFromConfig(const std::wstring& programDir);
 
-// Starts `commandLine` with the given show-window value. Returns -1 when the
-// process cannot be created, its exit code when `wait`, else 0.
-std::int32_t RunProgram(const std::wstring& commandLine, std::uint16_t show, bool wait);
-
 // Marker contents: the distribution directory (with its trailing backslash)
 // and CR LF, in the ANSI code page. A path the code page cannot hold is
 // written as UTF-8 behind a byte-order mark instead, so it reaches the copy

@@ -1,6 +1,6 @@
 // Program entry of INSTALL.EXE.
 #include "app/bootstrap.h"
-#include "app/installer_state.h"
+#include "core/installer_state.h"
 #include "ui/forms/framework.h"
 #include "ui/forms/trace_log.h"
 #include "ui/platform/application.h"

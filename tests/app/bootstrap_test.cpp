@@ -1,7 +1,8 @@
 #include "app/bootstrap.h"
 #include "ui/forms/framework.h"
 
-#include "app/installer_state.h"
+#include "core/installer_state.h"
+#include "core/run_program.h"
 #include "tests/support/temp_dir.h"
 #include "ui/platform/sysutils.h"
 

@@ -1,4 +1,4 @@
-#include "app/installer_state.h"
+#include "core/installer_state.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "installer_state.h"
+#include "core/installer_state.h"
 
 #include "ui/platform/sysutils.h"
 
