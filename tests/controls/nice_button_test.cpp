@@ -257,7 +257,7 @@ TEST_F(NiceButtonFixture, BufferedLooksMatchTheLooksPaintedDirectly) {
 
 TEST_F(NiceButtonFixture, TheFaceIsCutFromTheStatesSlices) {
     TNiceButton* b = NewCancel();
-    TBitmap& face = *FaceBitmap;
+    const TBitmap& face = *FaceBitmap;
     const TColor key = face.Pixel(0, 0);
     struct Case {
         const char* Name;
@@ -307,7 +307,7 @@ TEST_F(NiceButtonFixture, OnALowColourScreenTheFaceIsARoundedRectangle) {
 
 TEST_F(NiceButtonFixture, WithoutTheFaceBitmapNothingIsPainted) {
     TNiceButton* b = NewCancel();
-    TBitmap* face = FaceBitmap;
+    const TBitmap* face = FaceBitmap;
     FaceBitmap = &EmptyBitmap();
     for (bool buffered : {false, true}) {
         b->SetBuffered(buffered);

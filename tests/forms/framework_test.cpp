@@ -4,10 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/temp_dir.h"
-#include "ui/forms/design_themes.h"
+#include "ui/base/design_themes.h"
 #include "ui/forms/framework.h"
-#include "ui/forms/image_container.h"
-#include "ui/forms/named_colors.h"
+#include "ui/base/image_container.h"
+#include "ui/base/named_colors.h"
 #include "ui/platform/application.h"
 #include "ui/platform/form_definition.h"
 #include "ui/platform/sysutils.h"

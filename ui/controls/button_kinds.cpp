@@ -1,6 +1,6 @@
 #include "ui/controls/button_kinds.h"
 
-#include "ui/forms/framework.h"
+#include "ui/base/image_container.h"
 
 namespace {
 
@@ -96,13 +96,13 @@ const std::array<std::wstring_view, ButtonKindCount> KindCaptions =
 const std::array<int, ButtonKindCount> KindModalResults = Column<int>([](const TKindRow& r) { return r.ModalResult; });
 const std::array<int, ButtonKindCount> KindWidths = Column<int>([](const TKindRow& r) { return r.Width; });
 
-TBitmap& KindGlyph(TMButtonKind kind) {
+const TBitmap& KindGlyph(TMButtonKind kind) {
     const int index = KindIndex(kind);
     if (index < 0 || Rows[index].Picture.empty()) return EmptyBitmap();
     return ContainerPicture(Rows[index].Picture);
 }
 
-TBitmap& NiceKindGlyph(TMButtonKind kind) {
+const TBitmap& NiceKindGlyph(TMButtonKind kind) {
     if (KindIndex(kind) == mkIgnore) return ContainerPicture(L"PrnSetup");
     return KindGlyph(kind);
 }

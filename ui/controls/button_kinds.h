@@ -33,9 +33,9 @@ extern const std::array<std::wstring_view, ButtonKindCount> KindNames;
 // The kind's glyph strip from the image container. The top bit of the kind
 // byte is ignored; kinds without a picture and values above 58 give the
 // empty bitmap.
-TBitmap& KindGlyph(TMButtonKind kind);
+const TBitmap& KindGlyph(TMButtonKind kind);
 // The same for the picture button, whose mkIgnore shows "PrnSetup".
-TBitmap& NiceKindGlyph(TMButtonKind kind);
+const TBitmap& NiceKindGlyph(TMButtonKind kind);
 
 enum TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
 enum TButtonStyle { bsAutoDetect, bsWin31, bsNew };

@@ -4,7 +4,7 @@
 #include "ui/controls/mbutton.h"
 #include "ui/controls/nice_button.h"
 #include "ui/controls/trans_image.h"
-#include "ui/forms/framework.h"
+#include "ui/base/image_container.h"
 #include "ui/platform/platform_classes.h"
 #include "ui/platform/sysutils.h"
 

@@ -181,9 +181,9 @@ void ReplaceBitmapBackground(TBitmap& bitmap, TColor color) {
                     [key](std::uint32_t p) { return (p & 0x00FFFFFFu) == key; }, replacement);
 }
 
-void DrawTransparentPart(TCanvas& canvas, const TRect& dest, TBitmap& picture, const TRect& source, TColor key) {
+void DrawTransparentPart(TCanvas& canvas, const TRect& dest, const TBitmap& picture, const TRect& source, TColor key) {
     const TRect part = source.Intersect({0, 0, picture.Width(), picture.Height()});
-    if (part.IsEmpty() || dest.IsEmpty() || !canvas.Handle()) return;
+    if (part.IsEmpty() || dest.IsEmpty()) return;
     // Cutting the source keeps the scale of the parts that remain.
     const auto scaled = [](int offset, int destSize, int sourceSize) { return MulDiv(offset, destSize, sourceSize); };
     const TRect target{dest.Left + scaled(part.Left - source.Left, dest.Width(), source.Width()),
@@ -191,8 +191,7 @@ void DrawTransparentPart(TCanvas& canvas, const TRect& dest, TBitmap& picture, c
                        dest.Right - scaled(source.Right - part.Right, dest.Width(), source.Width()),
                        dest.Bottom - scaled(source.Bottom - part.Bottom, dest.Height(), source.Height())};
     if (target.IsEmpty()) return;
-    TransparentBlt(canvas.Handle(), target.Left, target.Top, target.Width(), target.Height(), picture.Canvas().Handle(),
-                   part.Left, part.Top, part.Width(), part.Height(), ColorToRGB(key));
+    canvas.DrawPartKeyed(target, picture, part, key);
 }
 
 TRect DrawButtonFace(TCanvas& canvas, const TRect& client, int bevelWidth, TColor faceColor, bool focused,

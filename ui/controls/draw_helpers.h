@@ -35,7 +35,7 @@ void ReplaceBitmapBackground(TBitmap& bitmap, TColor color);
 
 // Copies part of a picture, stretched to `dest` when the sizes differ, with
 // the pixels of colour `key` left out. Parts outside the picture are cut off.
-void DrawTransparentPart(TCanvas& canvas, const TRect& dest, TBitmap& picture, const TRect& source, TColor key);
+void DrawTransparentPart(TCanvas& canvas, const TRect& dest, const TBitmap& picture, const TRect& source, TColor key);
 
 // The bevelled face of a push button over `client`, raised or pressed, in
 // `faceColor`; new style draws 3-D edges, old style a framed face (rounded

@@ -13,7 +13,7 @@ enum { gsUp, gsDisabled, gsDown };
 bool Horizontal(TButtonLayout layout) { return layout == blGlyphLeft || layout == blGlyphRight; }
 
 // One glyph cell of a strip, its see-through colour being the strip's top-left pixel's.
-void DrawGlyphCell(TCanvas& canvas, TBitmap& strip, int numGlyphs, int state, TPoint at, int cellWidth) {
+void DrawGlyphCell(TCanvas& canvas, const TBitmap& strip, int numGlyphs, int state, TPoint at, int cellWidth) {
     if (cellWidth <= 0) return;
     const int cell = state < numGlyphs ? state : gsUp;
     const int left = cell * cellWidth;
@@ -240,7 +240,7 @@ TSize TMButton::MeasureCaption(const std::wstring& caption, int width) {
 }
 
 TRect TMButton::DrawGlyphAndCaption(const TRect& content, int glyphState) {
-    TBitmap& strip = FGlyph.Width() >= 1 ? FGlyph : KindGlyph(FKind);
+    const TBitmap& strip = FGlyph.Width() >= 1 ? FGlyph : KindGlyph(FKind);
     FOriginal = &strip;
     const int numGlyphs = std::max(FNumGlyphs, 1);
     const TSize glyph = strip.Empty() ? TSize{} : TSize{strip.Width() / numGlyphs, strip.Height()};

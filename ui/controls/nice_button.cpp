@@ -5,10 +5,10 @@
 
 #include "ui/controls/draw_helpers.h"
 #include "ui/controls/mbutton.h"
-#include "ui/forms/framework.h"
+#include "ui/base/globals.h"
+#include "ui/base/image_container.h"
 #include "ui/platform/application.h"
 
-TNiceButton* HotNiceButton = nullptr;
 
 namespace {
 
@@ -19,7 +19,7 @@ enum { lookNormal, lookHot, lookDown, lookDisabled };
 
 // The face bitmap: nine slices (left cap, middle, right cap for normal, hot
 // and pressed); nullptr when it has no picture.
-TBitmap* Face() { return FaceBitmap && FaceBitmap->Pixel(0, 0) != static_cast<TColor>(-1) ? FaceBitmap : nullptr; }
+const TBitmap* Face() { return FaceBitmap && FaceBitmap->Pixel(0, 0) != static_cast<TColor>(-1) ? FaceBitmap : nullptr; }
 
 // The screen point of a hit-test message (signed: left of or above the primary screen is negative).
 TPoint HitTestPoint(LPARAM lParam) {
@@ -263,7 +263,7 @@ void TNiceButton::WndProc(TMessage& m) {
 
 bool TNiceButton::HasCaption() const { return FCaptionV && !Caption().empty(); }
 
-TBitmap& TNiceButton::Picture() { return FKind == mkCustom ? FGlyph : NiceKindGlyph(FKind); }
+const TBitmap& TNiceButton::Picture() { return FKind == mkCustom ? FGlyph : NiceKindGlyph(FKind); }
 
 bool TNiceButton::PointInButton(TPoint screenPoint) {
     if (FStretch) return true;
@@ -345,7 +345,7 @@ void TNiceButton::PaintState(TCanvas& canvas, bool isDown, bool hot, bool enable
 }
 
 void TNiceButton::PaintFace(TCanvas& canvas, bool isDown, bool hot, int x0) {
-    TBitmap& face = *Face();
+    const TBitmap& face = *Face();
     const int sw = face.Width() / 9, fh = face.Height(), h3 = fh / 3;
     const int y = (Height() - fh) / 2;
     struct TBand {
@@ -369,10 +369,10 @@ void TNiceButton::PaintFace(TCanvas& canvas, bool isDown, bool hot, int x0) {
         // otherwise show through the cap's see-through corners.
         for (int x = start + sw, remaining = Width() - 2 * sw - start; remaining > 0; x += sw, remaining -= sw) {
             const int width = std::min(sw, rightCap - x);
-            if (width > 0) canvas.CopyRect(dest(x, width), face.Canvas(), source(1, width));
+            if (width > 0) canvas.CopyRect(dest(x, width), face, source(1, width));
         }
         if (b.OpaqueRightCap)
-            canvas.CopyRect(dest(rightCap, sw), face.Canvas(), source(2, sw));
+            canvas.CopyRect(dest(rightCap, sw), face, source(2, sw));
         else
             DrawTransparentPart(canvas, dest(rightCap, sw), face, source(2, sw), key);
     }
@@ -419,7 +419,7 @@ void TNiceButton::PaintCaption(TCanvas& canvas, bool isDown, bool hot, bool enab
 }
 
 void TNiceButton::PaintGlyph(TCanvas& canvas, bool hot, bool enabled) {
-    TBitmap& picture = Picture();
+    const TBitmap& picture = Picture();
     if (picture.Empty()) {
         GlyphWidth = GlyphHeight = 0;
         return;

@@ -9,16 +9,10 @@
 #include <array>
 #include <memory>
 
+#include "ui/base/globals.h"
 #include "ui/controls/button_kinds.h"
 #include "ui/platform/graphics/bitmap.h"
 #include "ui/platform/std_controls.h"
-
-class TNiceButton;
-
-// Left margin of a glyph drawn inside the face.
-inline constexpr int InsideDrawMargin = 4;
-// The picture button that is hot now, or nullptr.
-extern TNiceButton* HotNiceButton;
 
 class TNiceButton : public TButton {
 public:
@@ -103,7 +97,7 @@ private:
     void PaintFromBuffers(bool isDown);
     void RebuildBuffers();
     bool HasCaption() const;
-    TBitmap& Picture();
+    const TBitmap& Picture();
     void PaintFace(TCanvas& canvas, bool isDown, bool hot, int x0);
     void PaintLowColorFace(TCanvas& canvas, bool isDown, bool hot, int x0);
     void PaintCaption(TCanvas& canvas, bool isDown, bool hot, bool enabled, int x0);

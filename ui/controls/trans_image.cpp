@@ -2,11 +2,11 @@
 
 #include "ui/controls/controls_registry.h"
 #include "ui/controls/move_panel.h"
-#include "ui/forms/framework.h"
+#include "ui/base/image_container.h"
 #include "ui/platform/form_definition.h"
 #include "ui/platform/win_control.h"
 
-TBitmap& AlteGlyph(TAlteGlife kind) {
+const TBitmap& AlteGlyph(TAlteGlife kind) {
     static const wchar_t* const names[] = {
         nullptr,  L"Permis", L"Interzis", L"Surub", L"Linii",     L"Check",     L"Radio",
         L"Anulat", L"GrupX", L"Grup0",    L"crescator", L"descrescator", L"ToolbVert", L"ToolbOriz",
@@ -19,7 +19,7 @@ TBitmap& AlteGlyph(TAlteGlife kind) {
 
 TTransImage::TTransImage(TComponent* owner) : TGraphicControl(owner) { SetBounds(0, 0, 24, 24); }
 
-TBitmap& TTransImage::Picture() {
+const TBitmap& TTransImage::Picture() {
     if (FKindMic != mkCustom) return KindGlyph(FKindMic);
     if (FKindMare != mtCustom) return DialogPicture(FKindMare);
     if (FKindAlte != glCustom) return AlteGlyph(FKindAlte);
@@ -27,7 +27,7 @@ TBitmap& TTransImage::Picture() {
 }
 
 void TTransImage::PictureChanged() {
-    TBitmap& picture = Picture();
+    const TBitmap& picture = Picture();
     if (FAutoSize && !picture.Empty()) SetBounds(Left(), Top(), picture.Width(), picture.Height());
     Invalidate();
 }
@@ -138,20 +138,10 @@ TRect TTransImage::DestRect() {
 }
 
 void TTransImage::Paint() {
-    TBitmap& picture = Picture();
+    const TBitmap& picture = Picture();
     if (!FVisible || picture.Empty()) return;
-    const TRect dest = DestRect();
-    // The top-left pixel is the transparent colour; the shared picture's own
-    // settings are put back afterwards.
-    const bool wasTransparent = picture.Transparent();
-    const TTransparentMode wasMode = picture.TransparentMode();
-    const TColor wasColor = picture.TransparentColor();
-    picture.SetTransparentColor(picture.Pixel(0, 0));
-    picture.SetTransparent(FTransparent);
-    Canvas().StretchDraw(dest, picture);
-    picture.SetTransparent(wasTransparent);
-    picture.SetTransparentColor(wasColor);
-    picture.SetTransparentMode(wasMode);
+    // The top-left pixel is the transparent colour.
+    Canvas().StretchDrawKeyed(DestRect(), picture, FTransparent ? picture.Pixel(0, 0) : clNone);
 }
 
 void RegisterPictureControls(TClassRegistry& r) {

@@ -7,7 +7,7 @@
 #include <cstdint>
 
 #include "ui/controls/button_kinds.h"
-#include "ui/forms/msg_types.h"
+#include "ui/base/msg_types.h"
 #include "ui/platform/control.h"
 
 enum TAlteGlife : std::uint8_t {
@@ -17,7 +17,7 @@ enum TAlteGlife : std::uint8_t {
 
 // The container picture of an other-picture value (top bit ignored); the
 // empty bitmap for glCustom and values above 19.
-TBitmap& AlteGlyph(TAlteGlife kind);
+const TBitmap& AlteGlyph(TAlteGlife kind);
 
 class TTransImage : public TGraphicControl {
 public:
@@ -46,7 +46,7 @@ public:
     bool PictureVisible() const { return FVisible; }
 
     // The picture shown: the first kind that is not custom, else the own bitmap.
-    TBitmap& Picture();
+    const TBitmap& Picture();
     // Where the picture lands in the client area.
     TRect DestRect();
 

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "ui/forms/design_themes.h"
+#include "ui/base/design_themes.h"
 #include "ui/platform/forms.h"
 #include "ui/platform/std_controls.h"
 

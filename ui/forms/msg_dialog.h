@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "ui/forms/msg_types.h"
+#include "ui/base/msg_types.h"
 
 class TMessageForm;
 

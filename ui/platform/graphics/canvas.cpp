@@ -167,6 +167,10 @@ void TCanvas::Draw(int x, int y, const TBitmap& bitmap) {
 }
 
 void TCanvas::StretchDraw(const TRect& rect, const TBitmap& bitmap) {
+    StretchDrawKeyed(rect, bitmap, bitmap.Transparent() ? bitmap.TransparentColor() : clNone);
+}
+
+void TCanvas::StretchDrawKeyed(const TRect& rect, const TBitmap& bitmap, TColor key) {
     if (!FDC || bitmap.Empty() || rect.IsEmpty()) return;
     const HDC source = bitmap.SourceDC();
     const int w = bitmap.Width(), h = bitmap.Height();
@@ -175,17 +179,25 @@ void TCanvas::StretchDraw(const TRect& rect, const TBitmap& bitmap) {
         AlphaBlend(FDC, rect.Left, rect.Top, rect.Width(), rect.Height(), source, 0, 0, w, h, blend);
         return;
     }
-    const TColor key = bitmap.TransparentColor();
-    if (bitmap.Transparent() && key != clNone) {
-        TransparentBlt(FDC, rect.Left, rect.Top, rect.Width(), rect.Height(), source, 0, 0, w, h,
-                       ColorToRGB(key));
+    if (key != clNone) {
+        DrawPartKeyed(rect, bitmap, Bounds(0, 0, w, h), key);
         return;
     }
     CopyRect(rect, source, Bounds(0, 0, w, h));
 }
 
+void TCanvas::DrawPartKeyed(const TRect& dest, const TBitmap& bitmap, const TRect& source, TColor key) {
+    if (!FDC || bitmap.Empty() || dest.IsEmpty() || source.IsEmpty()) return;
+    TransparentBlt(FDC, dest.Left, dest.Top, dest.Width(), dest.Height(), bitmap.SourceDC(), source.Left, source.Top,
+                   source.Width(), source.Height(), ColorToRGB(key));
+}
+
 void TCanvas::CopyRect(const TRect& dest, const TCanvas& source, const TRect& sourceRect) {
     if (source.FDC) CopyRect(dest, source.FDC, sourceRect);
+}
+
+void TCanvas::CopyRect(const TRect& dest, const TBitmap& source, const TRect& sourceRect) {
+    if (!source.Empty()) CopyRect(dest, source.SourceDC(), sourceRect);
 }
 
 void TCanvas::CopyRect(const TRect& dest, HDC source, const TRect& sourceRect) {

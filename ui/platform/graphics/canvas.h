@@ -85,8 +85,15 @@ public:
     // colour's pixels untouched; others are copied with CopyMode.
     void Draw(int x, int y, const TBitmap& bitmap);
     void StretchDraw(const TRect& rect, const TBitmap& bitmap);
+    // As StretchDraw, with `key` as the transparent colour (clNone: none)
+    // whatever the bitmap's own settings, so shared pictures stay untouched.
+    void StretchDrawKeyed(const TRect& rect, const TBitmap& bitmap, TColor key);
+    // The `source` part of a bitmap stretched into `dest`, leaving the
+    // pixels of colour `key` untouched.
+    void DrawPartKeyed(const TRect& dest, const TBitmap& bitmap, const TRect& source, TColor key);
     // Part of another canvas, stretched when the sizes differ.
     void CopyRect(const TRect& dest, const TCanvas& source, const TRect& sourceRect);
+    void CopyRect(const TRect& dest, const TBitmap& source, const TRect& sourceRect);
     // Fills with the brush from (x, y): fsSurface the area of colour `color`,
     // fsBorder the area up to a border of colour `color`.
     void FloodFill(int x, int y, TColor color, TFillStyle style);

@@ -1,4 +1,4 @@
-#include "ui/forms/named_colors.h"
+#include "ui/base/named_colors.h"
 
 void RegisterFrameworkColors() {
     static bool done = false;

@@ -1,4 +1,4 @@
-#include "ui/forms/design_themes.h"
+#include "ui/base/design_themes.h"
 
 #include <array>
 #include <cwctype>
