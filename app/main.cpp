@@ -20,6 +20,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         TraceLine(L"DiskCount=" + std::to_wstring(InstallerState.DiskCount));
         TraceEnd(L"Install");
     }
+    Application->FreeForms();
     FrameworkShutdown();
     return 0;
 }

@@ -12,7 +12,7 @@
 #include "ui/platform/graphics/bitmap.h"
 
 struct ButtonFixture : ::testing::Test {
-    std::unique_ptr<TForm> form;
+    TOwnedPtr<TForm> form;
 
     void SetUp() override {
         Application->Initialize();

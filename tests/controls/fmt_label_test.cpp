@@ -156,7 +156,7 @@ FontMetrics Measure(const wchar_t* face, int points, std::wstring_view text) {
 
 
 struct FmtLabelTest : ::testing::Test {
-    std::unique_ptr<TForm> form;
+    TOwnedPtr<TForm> form;
 
     void SetUp() override {
         Application->Initialize();
@@ -263,7 +263,7 @@ TEST_F(FmtLabelTest, BackgroundIsFilledUnlessTransparentAlsoWithoutCaption) {
         picture.Canvas().FillRect({0, 0, 30, 12});
         label->PaintTo(picture.Canvas().Handle(), 0, 0);
         EXPECT_EQ(picture.Pixel(15, 6), transparent ? clWhite : clYellow) << transparent;
-        delete label;
+        label->Free();
     }
 }
 
@@ -337,7 +337,7 @@ TEST_F(FmtLabelTest, PlacesItselfInItsParentAtEveryPaint) {
         const TPoint expected = c.Expected(label->Width(), label->Height());
         EXPECT_EQ(label->Left(), expected.X) << c.Align;
         EXPECT_EQ(label->Top(), expected.Y) << c.Align;
-        delete label;
+        label->Free();
     }
 }
 
@@ -416,7 +416,7 @@ TEST_F(FmtLabelTest, BlinkingStopsWhileHiddenWhenTheCaptionEmptiesAndWhenTheLabe
     label->SetCaption(L"~@12clipeste");
     label->Repaint();
     ASSERT_EQ(label->BlinkList().size(), 1u);
-    delete label;
+    label->Free();
     RedrawWindow(form->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     PumpUntil([] { return false; }, 700);  // two ticks of a timer that outlived its label would draw here
     EXPECT_FALSE(blueOnScreen());
@@ -441,13 +441,13 @@ TEST_F(FmtLabelTest, MalformedCaptionsPaintWithoutHarm) {
         TFmtLabel* label = AddLabel(caption);
         Picture(*label);
         EXPECT_LE(label->Height(), 4 * largest) << Narrow(caption);
-        delete label;
+        label->Free();
     }
 }
 
 TEST_F(FmtLabelTest, DefinitionsSetAlignAndShadowColour) {
     RegisterFmtLabel(TClassRegistry::Instance());
-    std::unique_ptr<TForm> defined(new TForm(nullptr));
+    TOwnedPtr<TForm> defined(new TForm(nullptr));
     LoadFormDefinitionText(*defined,
                            L"TForm F {\n"
                            L"  TFmtLabel Lk1 {\n"
@@ -464,7 +464,7 @@ TEST_F(FmtLabelTest, DefinitionsSetAlignAndShadowColour) {
     EXPECT_EQ(mark->ShadowColor(), clBtnShadow);
     EXPECT_EQ(mark->Caption(), L"%\u00FC");
     EXPECT_EQ(mark->Width(), 29);
-    std::unique_ptr<TForm> wrong(new TForm(nullptr));
+    TOwnedPtr<TForm> wrong(new TForm(nullptr));
     EXPECT_THROW(LoadFormDefinitionText(*wrong, L"TForm G {\n TFmtLabel X {\n Align = alTop\n }\n}", L"TBad"),
                  EFormDefinitionError);
 }

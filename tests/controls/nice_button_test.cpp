@@ -95,7 +95,7 @@ TEST_F(NiceButtonFixture, OnlyOnePictureButtonIsHotAtATime) {
     b->SetEnabled(true);
     EXPECT_FALSE(b->Hot());
     MouseMove(*a, 60, 14);
-    delete a;
+    a->Free();
     EXPECT_EQ(HotNiceButton, nullptr);
 }
 

@@ -12,7 +12,7 @@
 namespace {
 
 struct PictureControlsTest : ::testing::Test {
-    std::unique_ptr<TForm> form;
+    TOwnedPtr<TForm> form;
     void SetUp() override {
         Application->Initialize();
         FrameworkStartup();

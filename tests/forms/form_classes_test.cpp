@@ -18,7 +18,7 @@ public:
 };
 
 struct FormClassesTest : ::testing::Test {
-    std::unique_ptr<TTestScreen> screen;
+    TOwnedPtr<TTestScreen> screen;
 
     void SetUp() override {
         Application->Initialize();
@@ -55,7 +55,7 @@ TEST_F(FormClassesTest, ACoveringModalFormDisablesTheButtonsAndGraysTheTitle) {
     Application->ProcessMessages();
     ASSERT_TRUE(Button(L"BCancel")->Focused());
 
-    std::unique_ptr<TForm> dialog(NewForm<TForm>(nullptr));
+    TOwnedPtr<TForm> dialog(NewForm<TForm>(nullptr));
     bool allDisabled = false, grayed = false;
     dialog->OnShow = [&](TObject*) {
         allDisabled = !Button(L"BBack")->Enabled() && !Button(L"BNext")->Enabled() && !Button(L"BCancel")->Enabled();
@@ -80,7 +80,7 @@ TEST_F(FormClassesTest, AButtonAddedAfterTheFirstShowIsLeftAlone) {
     EnableWindow(screen->Handle(), FALSE);
     EXPECT_TRUE(late->Enabled());
     EnableWindow(screen->Handle(), TRUE);
-    delete Button(L"BNext");  // a freed button leaves the list
+    Button(L"BNext")->Free();  // a freed button leaves the list
     EXPECT_EQ(screen->Botoane()->Count(), 2);
     EnableWindow(screen->Handle(), FALSE);
     EnableWindow(screen->Handle(), TRUE);
@@ -202,7 +202,7 @@ TEST_F(FormClassesTest, ARunTimeTitleBarAt96DpiHasTenPointsAndHeight25) {
 namespace {
 
 TEST_F(FormClassesTest, ADialogFormHasNoSystemCaptionAndARomanianSystemMenu) {
-    std::unique_ptr<TMessageForm> dialog(NewForm<TMessageForm>(nullptr));
+    TOwnedPtr<TMessageForm> dialog(NewForm<TMessageForm>(nullptr));
     dialog->SetBorderStyle(bsDialog);
     dialog->SetBorderIcons(biSystemMenu);
     HWND window = dialog->Handle();

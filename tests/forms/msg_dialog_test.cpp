@@ -33,7 +33,7 @@ void CALLBACK ScriptTimer(HWND, UINT, UINT_PTR, DWORD) {
 }
 
 struct MsgDialogTest : ::testing::Test {
-    std::unique_ptr<TForm> main;
+    TOwnedPtr<TForm> main;
     UINT_PTR timer = 0;
 
     void SetUp() override {
@@ -230,7 +230,7 @@ public:
 };
 
 TEST_F(MsgDialogTest, ARightClickOnTheScreenBehindAnswersTheDialog) {
-    std::unique_ptr<TCoveredScreen> screen(NewForm<TCoveredScreen>(nullptr));
+    TOwnedPtr<TCoveredScreen> screen(NewForm<TCoveredScreen>(nullptr));
     screen->Show();
     Script = [&](TMessageForm& d, int tick) {
         if (tick == 1)

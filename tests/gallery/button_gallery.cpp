@@ -86,7 +86,7 @@ int PaintSection(TForm& form, TBitmap& sheet, int top, const wchar_t* heading, T
         button->SetBounds(0, 0, size.cx, size.cy);
         setUp(*button, static_cast<TMButtonKind>(k));
         PaintRow(*button, looks(*button), sheet, x + LabelWidth, y);
-        delete button;
+        button->Free();
     }
     return top - 24 + SectionHeight(size.cy);
 }
@@ -133,7 +133,7 @@ TEST(Gallery, Buttons) {
     FrameworkStartup();
     BufferedLook = true;  // as the program runs
     {
-        std::unique_ptr<TForm> form(NewForm<TForm>(nullptr));
+        TOwnedPtr<TForm> form(NewForm<TForm>(nullptr));
         form->SetColor(ScreenColor);
         TBitmap sheet(Gap + Columns * (LabelWidth + 4 * (100 + Gap) + 2 * Gap), Gap + SectionHeight(51) + SectionHeight(28) + WizardHeight);
         sheet.Canvas().Brush().SetColor(ScreenColor);

@@ -48,7 +48,7 @@ public:
 TEST(Gallery, MessageDialogsAndATitleForm) {
     Application->Initialize();
     FrameworkStartup();
-    std::unique_ptr<TGalleryScreen> screen(NewForm<TGalleryScreen>(nullptr));
+    TOwnedPtr<TGalleryScreen> screen(NewForm<TGalleryScreen>(nullptr));
     screen->Position = poScreenCenter;
     Application->SetMainForm(screen.get());
     screen->Show();

@@ -32,7 +32,7 @@ std::wstring GalleryPath(const wchar_t* name) {
 
 TEST(Gallery, StandardControls) {
     Application->Initialize();
-    std::unique_ptr<TForm> form(NewForm<TForm>(nullptr));
+    TOwnedPtr<TForm> form(NewForm<TForm>(nullptr));
     form->SetBorderStyle(bsNone);
     form->SetBounds(0, 0, 640, 400);
     form->SetColor(static_cast<TColor>(11642264));

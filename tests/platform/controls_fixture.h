@@ -15,7 +15,7 @@
 #include "ui/platform/sysutils.h"
 
 struct ControlsFixture : ::testing::Test {
-    std::unique_ptr<TForm> form;
+    TOwnedPtr<TForm> form;
     std::vector<std::wstring> errors;
 
     void SetUp() override {

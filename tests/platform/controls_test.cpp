@@ -168,7 +168,7 @@ TEST_F(ControlsFixture, MemoTakesTabAndEnterOnlyWhenItWantsThemAndNeverEscape) {
         {true, true, VK_ESCAPE, L"", mrNo, false},
     };
     for (const Case& c : cases) {
-        std::unique_ptr<TForm> f(NewForm<TForm>(nullptr));
+        TOwnedPtr<TForm> f(NewForm<TForm>(nullptr));
         const auto add = [&f]<class T>(T* control, int top) {
             control->SetParent(f.get());
             control->SetTop(top);

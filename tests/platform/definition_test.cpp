@@ -106,7 +106,7 @@ TEST(FormDefinition, ErrorsNameTheFormAndTheLine) {
         {L"TForm F {\n  TLabel L {\n    TButton B {\n    }\n  }\n}", L"linia 3: \"B\" nu poate sta"},
     };
     for (const Case& c : cases) {
-        std::unique_ptr<TForm> form(new TForm(nullptr));
+        TOwnedPtr<TForm> form(new TForm(nullptr));
         try {
             LoadFormDefinitionText(*form, c.Text, L"TBad");
             ADD_FAILURE() << "no error for: " << std::string(c.Text, c.Text + wcslen(c.Text));
@@ -118,7 +118,7 @@ TEST(FormDefinition, ErrorsNameTheFormAndTheLine) {
 }
 
 TEST(FormDefinition, AHandlerOfTheWrongTypeIsRefused) {
-    std::unique_ptr<TForm> form(new TForm(nullptr));
+    TOwnedPtr<TForm> form(new TForm(nullptr));
     form->RegisterHandler(L"Taste", TNotifyEvent([](TObject*) {}));
     EXPECT_THROW(LoadFormDefinitionText(*form, L"TForm F {\n  OnKeyDown = Taste\n}", L"TBad"), EFormDefinitionError);
 }
@@ -141,7 +141,7 @@ TEST(FormDefinition, AFormReadsItsDefinitionFromTheProgramAndThenFiresOnCreate) 
 
 TEST(FormDefinition, AFormDesignedAtAnotherResolutionIsScaledToTheScreen) {
     const int screen = Screen->PixelsPerInch();
-    std::unique_ptr<TForm> form(new TForm(nullptr));
+    TOwnedPtr<TForm> form(new TForm(nullptr));
     const std::wstring text = L"TForm F {\n BorderStyle = bsNone\n ClientWidth = 400\n PixelsPerInch = " +
                               std::to_wstring(screen * 2) +
                               L"\n Font.Height = -22\n TButton B {\n Left = 100\n Width = 80\n }\n}";

@@ -76,7 +76,7 @@ TEST_F(ControlsFixture, PanelCaptionFollowsItsAlignmentAndIsCentredVertically) {
         case taCenter: EXPECT_LE(std::abs(left - right), 3) << c.Name; break;
         }
         EXPECT_LE(std::abs(ink.Top - (40 - ink.Bottom)), 3) << c.Name;
-        delete panel;
+        panel->Free();
     }
 }
 

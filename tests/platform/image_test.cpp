@@ -35,7 +35,7 @@ TEST(Image, PlacesThePictureByStretchProportionAndCentre) {
 
 TEST(Image, LoadsItsPictureFromADefinitionAndDrawsItTransparently) {
     Application->Initialize();
-    std::unique_ptr<TForm> form(new TForm(nullptr));
+    TOwnedPtr<TForm> form(new TForm(nullptr));
     LoadFormDefinitionText(*form,
                            L"TForm F {\n BorderStyle = bsNone\n Color = clRed\n ClientWidth = 100\n ClientHeight = 40\n"
                            L" TImage Ok {\n  Left = 4\n  Top = 6\n  Picture = \"OK\"\n  AutoSize = true\n"

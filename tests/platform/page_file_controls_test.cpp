@@ -136,7 +136,7 @@ TEST_F(PageFixture, HiddenTabsRemovedPagesAndOrderKeepTabsAndPagesInStep) {
     EXPECT_EQ(pages->Pages(0), sheets[2]);
     EXPECT_EQ(pages->TabIndex(), 1);  // still the first page, now second
 
-    delete sheets[0];  // the active page goes: the next one shows
+    sheets[0]->Free();  // the active page goes: the next one shows
     EXPECT_EQ(pages->PageCount(), 2);
     EXPECT_EQ(pages->ActivePage(), sheets[1]);
     EXPECT_EQ(TabTexts(*pages), (Lines{L"Trei", L"Doi!"}));
@@ -539,7 +539,7 @@ TEST_F(ControlsFixture, DefinitionsRefuseUnknownPagesListsAndValues) {
         {L"TForm F {\n  TGauge G {\n    Kind = gkCeas\n  }\n}", L"linia 3: valoare necunoscuta \"gkCeas\""},
     };
     for (const Case& c : cases) {
-        std::unique_ptr<TForm> f(new TForm(nullptr));
+        TOwnedPtr<TForm> f(new TForm(nullptr));
         try {
             LoadFormDefinitionText(*f, c.Text, L"TBad");
             ADD_FAILURE() << "no error for " << WideToUtf8(c.Text);

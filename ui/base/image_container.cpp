@@ -49,7 +49,6 @@ void CreateImageContainer() {
 void FreeImageContainer() {
     FaceBitmap = nullptr;
     IconFaceBitmap = nullptr;
-    delete Mesaj;
-    Mesaj = nullptr;
+    FreeAndNil(Mesaj);
     TheEmptyBitmap.reset();
 }

@@ -166,7 +166,7 @@ std::unique_ptr<TFont> RunFont(const TFont& base, const TFmtFont& change) {
 
 // --------------------------------------------------------------- blinking
 
-TBlinkObj::~TBlinkObj() { delete Timer; }
+TBlinkObj::~TBlinkObj() { FreeAndNil(Timer); }
 
 void TBlinkObj::OnBlink(TObject*) {
     if (!ParentLabel || !ParentLabel->Visible() || !aFont || !aCanvas) return;

@@ -23,6 +23,11 @@ TApplication::~TApplication() {
     DestroyComponents();
 }
 
+void TApplication::FreeForms() {
+    FMainForm = nullptr;
+    DestroyComponents();
+}
+
 void TApplication::Initialize() {
     INITCOMMONCONTROLSEX init{sizeof init, ICC_STANDARD_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&init);
@@ -54,9 +59,10 @@ bool TApplication::ProcessMessage(MSG& msg) {
     }
     if (msg.message == WM_KEYDOWN || msg.message == WM_LBUTTONDOWN || msg.message == WM_RBUTTONDOWN) FHint.Hide();
     try {
+        if (msg.message == WM_MOUSEMOVE || msg.message == WM_MOUSELEAVE) TrackMouse(msg);
         if (IsKeyMessage(msg)) return true;
-    } catch (const std::exception& e) {
-        HandleException(e);
+    } catch (...) {
+        ReportHandlerException();
         return true;
     }
     TranslateMessage(&msg);
@@ -108,6 +114,28 @@ void TApplication::ShowException(const std::exception& error) {
     HWND owner = active && active->HandleAllocated() ? active->Handle() : nullptr;
     MessageBoxW(owner, text.c_str(), Title.c_str(), MB_OK | MB_ICONSTOP);
     FReporting = false;
+}
+
+// The mouse control follows the window under the cursor, whichever of the
+// program's windows reports the move or the leave: a child window that the
+// mouse enters, or a system control's own inner window (the edit of a combo
+// box), counts for the control that owns it. Each window that reports a
+// move is asked to report when the mouse leaves it.
+void TApplication::TrackMouse(const MSG& msg) {
+    if (msg.message == WM_MOUSEMOVE && TWinControl::FindControl(msg.hwnd)) {
+        TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, msg.hwnd, 0};
+        TrackMouseEvent(&track);
+    }
+    SetMouseControl(ControlUnderCursor());
+}
+
+TControl* TApplication::ControlUnderCursor() const {
+    POINT p;
+    if (!GetCursorPos(&p)) return nullptr;
+    TWinControl* window = TWinControl::FindControl(WindowFromPoint(p));
+    if (!window || !window->Dispatching()) return nullptr;
+    TControl* windowless = window->ControlAtPos(window->ScreenToClient(p));
+    return windowless ? windowless : window;
 }
 
 void TApplication::SetMouseControl(TControl* control) {

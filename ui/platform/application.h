@@ -16,6 +16,9 @@ public:
 
     // Registers the common controls; call once before the first form.
     void Initialize();
+    // Frees the forms the application owns; the program entry calls it
+    // before the framework shuts down.
+    void FreeForms();
     TCustomForm* MainForm() const { return FMainForm; }
     void SetMainForm(TCustomForm* form) { FMainForm = form; }
     // Creates a form owned by the application; the first becomes the main form.
@@ -57,6 +60,8 @@ protected:
 
 private:
     bool ProcessMessage(MSG& msg);
+    void TrackMouse(const MSG& msg);
+    TControl* ControlUnderCursor() const;
     bool IsKeyMessage(MSG& msg);
 
     TCustomForm* FMainForm = nullptr;

@@ -31,6 +31,18 @@ TComponent::~TComponent() {
     if (FOwner) FOwner->RemoveComponent(this);
 }
 
+void TComponent::Free() {
+    if (FState & csFreeing) return;
+    FState |= csFreeing | csDestroying;
+    BeforeDestruction();
+    delete this;
+}
+
+void TComponent::BeforeDestruction() {
+    NotifyRemoval();
+    DestroyComponents();
+}
+
 void TComponent::NotifyRemoval() {
     // A partner may unregister itself from within its notification.
     while (!FFreeNotifies.empty()) {
@@ -45,7 +57,7 @@ void TComponent::DestroyComponents() {
     while (!FComponents.empty()) {
         TComponent* child = FComponents.back();
         RemoveComponent(child);
-        delete child;
+        child->Free();
     }
 }
 

@@ -1,9 +1,15 @@
 // Components: objects with an owner, a name and owned children. An owner
 // frees what it owns; components that refer to each other ask for a free
 // notification so they can forget a partner that goes away.
+//
+// Components are freed with Free (owners, FreeAndNil and the library do):
+// BeforeDestruction runs first, while the whole object still exists, so
+// events such as a form's OnDestroy can still read the derived object's
+// members and its windows still exist; only then do the destructors run.
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,7 +23,7 @@ public:
 
 enum class TOperation { opInsert, opRemove };
 
-enum TComponentStateFlag : unsigned { csLoading = 1, csDestroying = 2, csReading = 4 };
+enum TComponentStateFlag : unsigned { csLoading = 1, csDestroying = 2, csReading = 4, csFreeing = 8 };
 
 using TNotifyEvent = std::function<void(TObject* Sender)>;
 
@@ -27,6 +33,10 @@ public:
     ~TComponent() override;
     TComponent(const TComponent&) = delete;
     TComponent& operator=(const TComponent&) = delete;
+
+    // The ordered way to free a component: BeforeDestruction, then delete.
+    // A second call while the first runs does nothing.
+    void Free();
 
     TComponent* Owner() const { return FOwner; }
     const std::wstring& Name() const { return FName; }
@@ -53,6 +63,10 @@ public:
     int Tag = 0;
 
 protected:
+    // Runs once when the component is freed, before any destructor. A class
+    // releases here what needs the whole object, then calls its base; the
+    // base tells the partners and frees the owned components.
+    virtual void BeforeDestruction();
     virtual void Notification(TComponent* component, TOperation operation);
     // Frees the owned components, last first. Derived destructors that need
     // their children gone before their own clean-up call this first.
@@ -69,10 +83,19 @@ private:
     unsigned FState = 0;
 };
 
-// Deletes a component and nulls the pointer.
+// Frees a component and nulls the pointer.
 template <class T>
 void FreeAndNil(T*& object) {
     T* doomed = object;
     object = nullptr;
-    delete doomed;
+    if (doomed) doomed->Free();
 }
+
+// For std::unique_ptr: frees a component the ordered way.
+struct TFreeDeleter {
+    void operator()(TComponent* component) const {
+        if (component) component->Free();
+    }
+};
+template <class T>
+using TOwnedPtr = std::unique_ptr<T, TFreeDeleter>;

@@ -235,7 +235,7 @@ void TCustomEdit::CreateParams(TCreateParams& p) {
         p.Style |= ES_AUTOHSCROLL;
         if (FPasswordChar) p.Style |= ES_PASSWORD;
     }
-    if (FBorderStyle == bsSingle) p.ExStyle |= WS_EX_CLIENTEDGE;
+    if (FBorderStyle == bsSingle) AddBorderStyle(p);
 }
 
 void TCustomEdit::CreateHandleDone() {

@@ -58,7 +58,7 @@ void TPanel::CreateParams(TCreateParams& p) {
     TCustomControl::CreateParams(p);
     p.WinClassName = L"Panel";
     p.ClassStyle |= CS_HREDRAW | CS_VREDRAW;  // the caption is centred on the whole panel
-    if (FBorderStyle == bsSingle) p.ExStyle |= WS_EX_CLIENTEDGE;
+    if (FBorderStyle == bsSingle) AddBorderStyle(p);
 }
 
 void TPanel::FrameChanged() {
@@ -391,36 +391,25 @@ void TTimer::Timer() {
     if (OnTimer) OnTimer(this);
 }
 
-LRESULT CALLBACK TTimer::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg != WM_TIMER) return DefWindowProcW(window, msg, wParam, lParam);
-    auto* timer = reinterpret_cast<TTimer*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!timer || !timer->FActive) return 0;
-    try {
-        timer->Timer();
-    } catch (const std::exception& e) {
-        Application->HandleException(e);
+void TTimer::HandleWindowMessage(HWND window, TMessage& m) {
+    if (m.Msg != WM_TIMER) {
+        m.Result = DefWindowProcW(window, m.Msg, m.WParam, m.LParam);
+        return;
     }
-    return 0;
+    if (FActive) Timer();
+}
+
+void TTimer::WindowUnbound(HWND window) {
+    if (FWindow == window) FWindow = nullptr;
 }
 
 void TTimer::UpdateTimer() {
     if (FActive) KillTimer(FWindow, 1);
     FActive = false;
     if (!FEnabled || FInterval == 0 || !OnTimer || IsLoading() || IsDestroying()) return;
-    static const wchar_t ClassName[] = L"Zarvanto.TimerWindow";
-    static const bool registered = [] {
-        WNDCLASSEXW wc{};
-        wc.cbSize = sizeof wc;
-        wc.lpfnWndProc = WindowProc;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.lpszClassName = ClassName;
-        return RegisterClassExW(&wc) != 0;
-    }();
-    if (!registered) throw EOSError(L"Inregistrarea ferestrei temporizatorului", GetLastError());
     if (!FWindow) {
-        FWindow = CreateWindowExW(0, ClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, GetModuleHandleW(nullptr), nullptr);
-        if (!FWindow) throw EOSError(L"Crearea ferestrei temporizatorului", GetLastError());
-        SetWindowLongPtrW(FWindow, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+        static const TRegisteredClass& cls = RegisterWindowClass({L"Timer", L"", 0, false});
+        FWindow = CreateBoundWindow(*this, cls, 0, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr);
     }
     if (!SetTimer(FWindow, 1, FInterval, nullptr)) throw EOSError(L"Pornirea temporizatorului", GetLastError());
     FActive = true;

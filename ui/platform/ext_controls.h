@@ -125,7 +125,7 @@ private:
 // exists only while the timer is enabled, has an interval and a handler;
 // any change of the three starts the count again. It ticks in the
 // program's message loop.
-class TTimer : public TComponent {
+class TTimer : public TComponent, private TWindowTarget {
 public:
     explicit TTimer(TComponent* owner);
     ~TTimer() override;
@@ -156,7 +156,8 @@ protected:
     virtual void Timer();
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+    void HandleWindowMessage(HWND window, TMessage& m) override;
+    void WindowUnbound(HWND window) override;
     void UpdateTimer();
 
     bool FEnabled = true;

@@ -207,7 +207,7 @@ void TDirectoryListBox::CreateParams(TCreateParams& p) {
     p.SysClassName = L"LISTBOX";
     p.WinClassName = L"DirectoryListBox";
     p.Style |= LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT | WS_VSCROLL;
-    p.ExStyle |= WS_EX_CLIENTEDGE;
+    AddBorderStyle(p);
 }
 
 void TDirectoryListBox::CreateHandleDone() {

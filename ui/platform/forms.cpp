@@ -39,21 +39,31 @@ TCustomForm::TCustomForm(TComponent* owner, std::wstring definition)
     SetParentFont(false);
     SetColor(clBtnFace);
     SetBounds(0, 0, 320, 240);
+    // A form built in code is laid out for the screen it shows on; a
+    // definition states the density it was designed at.
+    PixelsPerInch = Screen->PixelsPerInch();
     Screen->AddForm(this);
 }
 
-TCustomForm::~TCustomForm() {
-    MarkDestroying();
-    try {
-        DoDestroy();
-    } catch (const std::exception& e) {
-        Application->HandleException(e);
+TCustomForm::~TCustomForm() { Screen->RemoveForm(this); }
+
+// OnDestroy fires while the derived form and its controls are whole and no
+// other handler can run any more; a failing handler does not stop the freeing.
+void TCustomForm::BeforeDestruction() {
+    StopDispatching();
+    if (FCreated) {
+        try {
+            DoDestroy();
+        } catch (...) {
+            ReportHandlerException();
+        }
     }
-    Screen->RemoveForm(this);
+    TWinControl::BeforeDestruction();
 }
 
 void TCustomForm::InitializeForm() {
     if (!FDefinition.empty()) {
+        PixelsPerInch = 96;  // unless the definition says otherwise
         DisableAlign();
         LoadFormDefinition(*this, FDefinition);
         EnableAlign();
@@ -63,6 +73,7 @@ void TCustomForm::InitializeForm() {
             PixelsPerInch = screenPpi;
         }
     }
+    FCreated = true;
     DoCreate();
 }
 
@@ -395,7 +406,7 @@ void TCustomForm::WndProc(TMessage& m) {
         return;
     }
     case CM_DIALOGKEY: DialogKey(m); return;
-    case CM_RELEASE: delete this; return;
+    case CM_RELEASE: Free(); return;
     default: break;
     }
     TWinControl::WndProc(m);

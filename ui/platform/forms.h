@@ -93,6 +93,7 @@ public:
     TMouseWheelUpDownEvent OnMouseWheelUp;
 
 protected:
+    void BeforeDestruction() override;
     void CreateParams(TCreateParams& params) override;
     void CreateHandleDone() override;
     void PaintWindow(HDC dc) override;
@@ -124,6 +125,7 @@ private:
     bool FModal = false;
     bool FActive = false;
     bool FPlaced = false;
+    bool FCreated = false;   // InitializeForm reached OnCreate
     std::map<std::wstring, std::any, std::less<>> FHandlers;
     TCanvas FCanvas;
 };
@@ -140,7 +142,7 @@ T* NewForm(Args&&... args) {
     try {
         form->InitializeForm();
     } catch (...) {
-        delete form;
+        form->Free();
         throw;
     }
     return form;

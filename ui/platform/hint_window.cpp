@@ -2,10 +2,10 @@
 
 #include "ui/platform/application.h"
 #include "ui/platform/control.h"
+#include "ui/platform/graphics/gdi_handle.h"
 #include "ui/platform/win_control.h"
 
 namespace {
-const wchar_t HintClass[] = L"Zarvanto.Hint";
 const UINT_PTR PauseTimer = 1;
 const int Padding = 3;
 }  // namespace
@@ -24,20 +24,9 @@ THintWindow::~THintWindow() {
 
 void THintWindow::EnsureWindow() {
     if (FWindow) return;
-    static const ATOM atom = [] {
-        WNDCLASSEXW wc{};
-        wc.cbSize = sizeof wc;
-        wc.style = CS_SAVEBITS;
-        wc.lpfnWndProc = WindowProc;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        wc.lpszClassName = HintClass;
-        return RegisterClassExW(&wc);
-    }();
-    (void)atom;
-    FWindow = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE, HintClass, L"", WS_POPUP | WS_BORDER,
-                              0, 0, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr), this);
-    SetWindowLongPtrW(FWindow, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    static const TRegisteredClass& cls = RegisterWindowClass({L"Hint", L"", CS_SAVEBITS});
+    FWindow = CreateBoundWindow(*this, cls, WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE, L"",
+                                WS_POPUP | WS_BORDER, 0, 0, 0, 0, nullptr, nullptr);
 }
 
 void THintWindow::MouseControlChanged(TControl* control, TColor color, UINT pauseMs) {
@@ -75,31 +64,31 @@ void THintWindow::ShowNow() {
 void THintWindow::Paint(HDC dc) {
     RECT r;
     GetClientRect(FWindow, &r);
-    HBRUSH brush = CreateSolidBrush(ColorToRGB(FColor));
-    FillRect(dc, &r, brush);
-    DeleteObject(brush);
-    HGDIOBJ old = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+    const TBrushHandle brush(CreateSolidBrush(ColorToRGB(FColor)));
+    FillRect(dc, &r, brush.Get());
+    const TSavedDC saved(dc);
+    SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, ColorToRGB(clInfoText));
     InflateRect(&r, -Padding, -Padding);
     DrawTextW(dc, FText.c_str(), static_cast<int>(FText.size()), &r, DT_WORDBREAK | DT_NOPREFIX);
-    SelectObject(dc, old);
 }
 
-LRESULT CALLBACK THintWindow::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-    auto* self = reinterpret_cast<THintWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    switch (msg) {
+void THintWindow::HandleWindowMessage(HWND window, TMessage& m) {
+    switch (m.Msg) {
     case WM_TIMER:
-        if (self && wParam == PauseTimer) self->ShowNow();
-        return 0;
+        if (m.WParam == PauseTimer) ShowNow();
+        return;
     case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(window, &ps);
-        if (self) self->Paint(dc);
-        EndPaint(window, &ps);
-        return 0;
+        const TPaintDC paint(window);
+        Paint(paint.Get());
+        return;
     }
-    case WM_NCHITTEST: return HTTRANSPARENT;
-    default: return DefWindowProcW(window, msg, wParam, lParam);
+    case WM_NCHITTEST: m.Result = HTTRANSPARENT; return;
+    default: m.Result = DefWindowProcW(window, m.Msg, m.WParam, m.LParam);
     }
+}
+
+void THintWindow::WindowUnbound(HWND window) {
+    if (FWindow == window) FWindow = nullptr;
 }

@@ -8,12 +8,16 @@
 
 #include "ui/platform/graphics/colors.h"
 #include "ui/platform/types.h"
+#include "ui/platform/window_proc.h"
 
 class TControl;
 
-class THintWindow {
+class THintWindow : private TWindowTarget {
 public:
+    THintWindow() = default;
     ~THintWindow();
+    THintWindow(const THintWindow&) = delete;
+    THintWindow& operator=(const THintWindow&) = delete;
     // The control under the mouse changed: start the pause for its hint.
     void MouseControlChanged(TControl* control, TColor color, UINT pauseMs);
     void Hide();
@@ -22,7 +26,8 @@ public:
     HWND Handle() const { return FWindow; }
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+    void HandleWindowMessage(HWND window, TMessage& m) override;
+    void WindowUnbound(HWND window) override;
     void EnsureWindow();
     void ShowNow();
     void Paint(HDC dc);

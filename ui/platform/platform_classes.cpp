@@ -102,6 +102,7 @@ void RegisterControl(TClassRegistry& r) {
     r.RegisterProperty<TWinControl>(L"TabOrder", [](TWinControl& c, V v, X) { c.SetTabOrder(v.AsInt()); });
     r.RegisterProperty<TWinControl>(L"TabStop", [](TWinControl& c, V v, X) { c.SetTabStop(v.AsBool()); });
     r.RegisterProperty<TWinControl>(L"DoubleBuffered", [](TWinControl& c, V v, X) { c.DoubleBuffered = v.AsBool(); });
+    r.RegisterProperty<TWinControl>(L"Ctl3D", [](TWinControl& c, V v, X) { c.SetCtl3D(v.AsBool()); });
     r.RegisterEvent(L"OnKeyDown", &TWinControl::OnKeyDown);
     r.RegisterEvent(L"OnKeyUp", &TWinControl::OnKeyUp);
     r.RegisterEvent(L"OnKeyPress", &TWinControl::OnKeyPress);

@@ -180,6 +180,35 @@ void TButtonControl::WndProc(TMessage& m) {
     TWinControl::WndProc(m);
 }
 
+TOwnerDrawButton::TOwnerDrawButton(TComponent* owner) : TButtonControl(owner) {}
+
+void TOwnerDrawButton::CreateParams(TCreateParams& p) {
+    TButtonControl::CreateParams(p);
+    p.Style |= BS_OWNERDRAW;
+}
+
+void TOwnerDrawButton::WndProc(TMessage& m) {
+    switch (m.Msg) {
+    case CN_COMMAND:
+        if (HIWORD(m.WParam) == BN_CLICKED) ButtonClicked();
+        if (HIWORD(m.WParam) == BN_DOUBLECLICKED) ButtonDoubleClicked();
+        return;
+    case CN_DRAWITEM:
+        DrawButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(m.LParam));
+        m.Result = TRUE;
+        return;
+    case CN_MEASUREITEM: {
+        auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(m.LParam);
+        item->itemWidth = static_cast<UINT>(Width());
+        item->itemHeight = static_cast<UINT>(Height());
+        m.Result = TRUE;
+        return;
+    }
+    default: break;
+    }
+    TButtonControl::WndProc(m);
+}
+
 TButton::TButton(TComponent* owner) : TButtonControl(owner) {
     SetBounds(0, 0, 75, 25);
     SetColor(clBtnFace);
@@ -239,18 +268,18 @@ void TButton::WndProc(TMessage& m) {
     TButtonControl::WndProc(m);
 }
 
-TGroupBox::TGroupBox(TComponent* owner) : TCustomControl(owner) {
+TCustomGroupBox::TCustomGroupBox(TComponent* owner) : TCustomControl(owner) {
     SetBounds(0, 0, 185, 105);
     FControlStyle |= csAcceptsControls;
     SetParentColor(true);
 }
 
-void TGroupBox::AdjustClientRect(TRect& rect) const {
+void TCustomGroupBox::AdjustClientRect(TRect& rect) const {
     const int textHeight = std::abs(Font().Height()) + 4;
     rect = {rect.Left + 2, rect.Top + textHeight, rect.Right - 2, rect.Bottom - 2};
 }
 
-void TGroupBox::Paint() {
+void TCustomGroupBox::Paint() {
     TCanvas& canvas = Canvas();
     canvas.Brush().SetColor(Color());
     canvas.FillRect(ClientRect());

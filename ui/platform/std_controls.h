@@ -62,6 +62,24 @@ protected:
     void WndProc(TMessage& message) override;
 };
 
+// A BUTTON window that the control draws itself (BS_OWNERDRAW), the base of
+// the framework's check boxes and radio buttons: the system's click and
+// double-click notifications come back as ButtonClicked and
+// ButtonDoubleClicked (the latter only when the control keeps double
+// clicks, csDoubleClicks), drawing requests as DrawButton on the item's
+// context, and size requests are answered with the control's own size.
+class TOwnerDrawButton : public TButtonControl {
+public:
+    explicit TOwnerDrawButton(TComponent* owner);
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void WndProc(TMessage& message) override;
+    virtual void DrawButton(const DRAWITEMSTRUCT& item) { (void)item; }
+    virtual void ButtonClicked() {}
+    virtual void ButtonDoubleClicked() {}
+};
+
 // A push button. Clicking it fires OnClick and hands ModalResult to its form;
 // a Default button answers Enter and a Cancel button Escape.
 class TButton : public TButtonControl {
@@ -86,12 +104,18 @@ private:
     bool FActive = false;
 };
 
-// A frame with a caption around a group of controls.
-class TGroupBox : public TCustomControl {
+// A frame with a caption around a group of controls; derived groups may
+// paint nothing of their own and use the whole client area.
+class TCustomGroupBox : public TCustomControl {
 public:
-    explicit TGroupBox(TComponent* owner);
+    explicit TCustomGroupBox(TComponent* owner);
 
 protected:
     void AdjustClientRect(TRect& rect) const override;
     void Paint() override;
+};
+
+class TGroupBox : public TCustomGroupBox {
+public:
+    using TCustomGroupBox::TCustomGroupBox;
 };

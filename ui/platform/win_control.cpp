@@ -1,117 +1,72 @@
 #include "ui/platform/win_control.h"
 
-#include <windowsx.h>
 #include <commctrl.h>
 
 #include <algorithm>
-#include <map>
 
 #include "ui/platform/application.h"
 #include "ui/platform/forms.h"
 #include "ui/platform/sysutils.h"
 
-LRESULT CALLBACK ControlWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
-
 namespace {
-
-const wchar_t ControlProp[] = L"Zarvanto.Control";
-thread_local TWinControl* CreatingControl = nullptr;
-
-struct RegisteredClass {
-    std::wstring Name;
-    WNDPROC DefaultProc;
-};
-
-// Registers (once) the window class a control is created with: a plain
-// window, or a superclass of a system class with the control's class style.
-const RegisteredClass& EnsureWindowClass(const TCreateParams& p) {
-    static std::map<std::wstring, RegisteredClass> classes;
-    const std::wstring key = p.WinClassName + L"#" + std::to_wstring(p.ClassStyle);
-    if (auto it = classes.find(key); it != classes.end()) return it->second;
-
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    WNDPROC defaultProc = DefWindowProcW;
-    if (!p.SysClassName.empty()) {
-        if (!GetClassInfoExW(nullptr, p.SysClassName.c_str(), &wc))
-            throw EOSError(L"Clasa de fereastra " + p.SysClassName, GetLastError());
-        defaultProc = wc.lpfnWndProc;
-        wc.cbSize = sizeof wc;
-        wc.style = (wc.style & ~static_cast<UINT>(CS_DBLCLKS | CS_GLOBALCLASS)) | (p.ClassStyle & CS_DBLCLKS);
-    } else {
-        wc.style = p.ClassStyle;
-        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    }
-    const std::wstring name = L"Zarvanto." + p.WinClassName + L"." + std::to_wstring(classes.size());
-    wc.lpfnWndProc = ControlWndProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = name.c_str();
-    if (!RegisterClassExW(&wc)) throw EOSError(L"Inregistrarea clasei " + name, GetLastError());
-    return classes.emplace(key, RegisteredClass{name, defaultProc}).first->second;
-}
 
 int NextControlId() {
     static int id = 100;
     return ++id;
 }
 
-bool IsDialogKey(WORD key) {
-    switch (key) {
-    case VK_TAB: case VK_RETURN: case VK_ESCAPE: case VK_LEFT: case VK_RIGHT: case VK_UP: case VK_DOWN:
-    case VK_EXECUTE: case VK_CANCEL: return true;
-    default: return false;
-    }
-}
-
 }  // namespace
-
-LRESULT CALLBACK ControlWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-    auto* control = static_cast<TWinControl*>(GetPropW(window, ControlProp));
-    if (!control) {
-        control = CreatingControl;
-        if (!control) return DefWindowProcW(window, msg, wParam, lParam);
-        CreatingControl = nullptr;
-        control->Attach(window);
-    }
-    TMessage m{msg, wParam, lParam, 0};
-    try {
-        control->WndProc(m);
-    } catch (const std::exception& e) {
-        Application->HandleException(e);
-    }
-    if (msg == WM_NCDESTROY) control->Detach();
-    return m.Result;
-}
 
 TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
 
+// Only reached without Free (a plain delete): the window and the children
+// still go, but no event fires any more.
 TWinControl::~TWinControl() {
     MarkDestroying();
+    StopDispatching();
     DestroyComponents();
-    while (!FControls.empty()) {
-        TControl* child = FControls.back();
-        RemoveControl(child);
-        delete child;
-    }
-    DestroyHandle();
+    FreeChildren();
+    if (FHandle) DestroyWindow(FHandle);
     if (FBrush) DeleteObject(FBrush);
     if (Application) Application->ControlDestroyed(this);
 }
 
-void TWinControl::Attach(HWND window) {
-    FHandle = window;
-    SetPropW(window, ControlProp, this);
+void TWinControl::BeforeDestruction() {
+    StopDispatching();
+    if (FHandle) DestroyWindow(FHandle);  // the child windows go with it, each unbound
+    FreeChildren();
+    TControl::BeforeDestruction();
 }
 
-void TWinControl::Detach() {
-    if (!FHandle) return;
-    RemovePropW(FHandle, ControlProp);
-    FHandle = nullptr;
+void TWinControl::StopDispatching() {
+    FDispatching = false;
+    for (TControl* child : FControls)
+        if (auto* w = dynamic_cast<TWinControl*>(child)) w->StopDispatching();
+}
+
+void TWinControl::FreeChildren() {
+    while (!FControls.empty()) {
+        TControl* child = FControls.back();
+        RemoveControl(child);
+        child->Free();
+    }
+}
+
+void TWinControl::HandleWindowMessage(HWND window, TMessage& m) {
+    if (!FHandle) FHandle = window;  // the first message, sent during creation
+    if (FDispatching)
+        WndProc(m);
+    else
+        DefaultHandler(m);
+}
+
+void TWinControl::WindowUnbound(HWND window) {
+    if (FHandle == window) FHandle = nullptr;
 }
 
 TWinControl* TWinControl::FindControl(HWND window) {
     for (HWND w = window; w; w = GetParent(w))
-        if (auto* c = static_cast<TWinControl*>(GetPropW(w, ControlProp))) return c;
+        if (auto* c = dynamic_cast<TWinControl*>(BoundTarget(w))) return c;
     return nullptr;
 }
 
@@ -135,6 +90,19 @@ void TWinControl::CreateParams(TCreateParams& p) {
     p.ClassStyle = (FControlStyle & csDoubleClicks) ? CS_DBLCLKS : 0;
 }
 
+void TWinControl::AddBorderStyle(TCreateParams& p) const {
+    if (FCtl3D)
+        p.ExStyle |= WS_EX_CLIENTEDGE;
+    else
+        p.Style |= WS_BORDER;
+}
+
+void TWinControl::SetCtl3D(bool value) {
+    if (value == FCtl3D) return;
+    FCtl3D = value;
+    RecreateWnd();
+}
+
 void TWinControl::CreateWnd() {
     TCreateParams p;
     CreateParams(p);
@@ -152,15 +120,12 @@ void TWinControl::CreateWnd() {
 }
 
 void TWinControl::CreateWindowHandle(const TCreateParams& p) {
-    const RegisteredClass& cls = EnsureWindowClass(p);
+    const TRegisteredClass& cls = RegisterWindowClass({p.WinClassName, p.SysClassName, p.ClassStyle});
     FDefWndProc = cls.DefaultProc;
     const auto id = (p.Style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(NextControlId())) : nullptr;
-    CreatingControl = this;
-    HWND window = CreateWindowExW(p.ExStyle, cls.Name.c_str(), p.Caption.c_str(), p.Style, p.X, p.Y, p.Width,
-                                  p.Height, p.WndParent, id, GetModuleHandleW(nullptr), nullptr);
-    CreatingControl = nullptr;
-    if (!window) throw EOSError(L"Crearea ferestrei \"" + Name() + L"\"", GetLastError());
-    if (!FHandle) Attach(window);
+    HWND window = CreateBoundWindow(*this, cls, p.ExStyle, p.Caption, p.Style, p.X, p.Y, p.Width, p.Height,
+                                    p.WndParent, id);
+    FHandle = window;
 }
 
 void TWinControl::DestroyHandle() {
@@ -174,9 +139,8 @@ void TWinControl::DestroyWnd() {
     // every depth keep what their windows held (text, selection, items).
     for (TControl* child : FControls)
         if (auto* w = dynamic_cast<TWinControl*>(child); w && w->HandleAllocated()) w->DestroyHandle();
-    HWND window = FHandle;
-    DestroyWindow(window);
-    Detach();
+    if (FHandle) DestroyWindow(FHandle);
+    FHandle = nullptr;
 }
 
 void TWinControl::RecreateWnd() {
@@ -454,123 +418,6 @@ HBRUSH TWinControl::ColorBrush() {
     return FBrush;
 }
 
-void TWinControl::EraseBackground(HDC dc) {
-    const RECT r = ClientRect();
-    FillRect(dc, &r, ColorBrush());
-}
-
-void TWinControl::PaintWindow(HDC dc) {
-    TMessage m{WM_PAINT, reinterpret_cast<WPARAM>(dc), 0, 0};
-    DefaultHandler(m);
-}
-
-void TWinControl::PaintControls(HDC dc) {
-    for (TControl* c : std::vector<TControl*>(FControls)) {
-        if (c->IsWindowed() || !c->Visible()) continue;
-        RECT clip;
-        const RECT bounds = c->BoundsRect();
-        if (GetClipBox(dc, &clip) != NULLREGION && !IntersectRect(&clip, &clip, &bounds)) continue;
-        c->PaintTo(dc, c->Left(), c->Top());
-    }
-}
-
-void TWinControl::PaintHandler(HDC dc) {
-    PaintWindow(dc);
-    PaintControls(dc);
-}
-
-void TWinControl::PaintMessage(TMessage& m) {
-    const bool ownClass = FDefWndProc == DefWindowProcW;
-    bool hasGraphic = false;
-    for (TControl* c : FControls) hasGraphic |= !c->IsWindowed();
-    if (!ownClass && !DoubleBuffered && !hasGraphic && !m.WParam) {
-        DefaultHandler(m);
-        return;
-    }
-    PAINTSTRUCT ps{};
-    HDC dc = m.WParam ? reinterpret_cast<HDC>(m.WParam) : BeginPaint(FHandle, &ps);
-    if (DoubleBuffered && !m.WParam) {
-        const RECT r = ClientRect();
-        HDC memory = CreateCompatibleDC(dc);
-        HBITMAP bitmap = CreateCompatibleBitmap(dc, std::max<LONG>(r.right, 1), std::max<LONG>(r.bottom, 1));
-        HGDIOBJ old = SelectObject(memory, bitmap);
-        if (ownClass) EraseBackground(memory);
-        PaintHandler(memory);
-        BitBlt(dc, 0, 0, r.right, r.bottom, memory, 0, 0, SRCCOPY);
-        SelectObject(memory, old);
-        DeleteObject(bitmap);
-        DeleteDC(memory);
-    } else {
-        if (m.WParam && ownClass) EraseBackground(dc);
-        PaintHandler(dc);
-    }
-    if (!m.WParam) EndPaint(FHandle, &ps);
-}
-
-namespace {
-
-// A memory surface of the given size compatible with `dc`, origin at 0, 0.
-class TOffscreen {
-public:
-    TOffscreen(HDC dc, int width, int height)
-        : FDC(CreateCompatibleDC(dc)), FBitmap(CreateCompatibleBitmap(dc, std::max(width, 1), std::max(height, 1))),
-          FOld(SelectObject(FDC, FBitmap)) {}
-    ~TOffscreen() {
-        SelectObject(FDC, FOld);
-        DeleteObject(FBitmap);
-        DeleteDC(FDC);
-    }
-    TOffscreen(const TOffscreen&) = delete;
-    TOffscreen& operator=(const TOffscreen&) = delete;
-    HDC DC() const { return FDC; }
-
-private:
-    HDC FDC;
-    HBITMAP FBitmap;
-    HGDIOBJ FOld;
-};
-
-}  // namespace
-
-// The frame of a window with a border: the sunken client edge, or a plain
-// line for a thin border.
-void TWinControl::PaintBorder(HDC dc, int width, int height) {
-    RECT r{0, 0, width, height};
-    const LONG_PTR exStyle = GetWindowLongPtrW(FHandle, GWL_EXSTYLE);
-    if (exStyle & WS_EX_CLIENTEDGE) {
-        DrawEdge(dc, &r, EDGE_SUNKEN, BF_RECT);
-        return;
-    }
-    if (GetWindowLongPtrW(FHandle, GWL_STYLE) & WS_BORDER) FrameRect(dc, &r, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-}
-
-// System controls clip their painting to their client rectangle in device
-// coordinates, so each window is painted on a surface of its own whose
-// origin is its client origin, and then copied into place.
-void TWinControl::PaintTo(HDC dc, int x, int y) {
-    HandleNeeded();
-    RECT window, client;
-    GetWindowRect(FHandle, &window);
-    GetClientRect(FHandle, &client);
-    POINT origin{0, 0};
-    ::ClientToScreen(FHandle, &origin);
-    const int width = window.right - window.left, height = window.bottom - window.top;
-    const int ox = origin.x - window.left, oy = origin.y - window.top;
-    TOffscreen whole(dc, width, height);
-    BitBlt(whole.DC(), 0, 0, width, height, dc, x, y, SRCCOPY);  // what the control leaves unpainted
-    if (ox != 0 || oy != 0 || client.right != width || client.bottom != height) PaintBorder(whole.DC(), width, height);
-    {
-        TOffscreen inside(dc, client.right, client.bottom);
-        BitBlt(inside.DC(), 0, 0, client.right, client.bottom, whole.DC(), ox, oy, SRCCOPY);
-        TMessage m{WM_PAINT, reinterpret_cast<WPARAM>(inside.DC()), 0, 0};
-        PaintMessage(m);
-        for (TControl* c : std::vector<TControl*>(FControls))
-            if (c->IsWindowed() && c->Visible()) c->PaintTo(inside.DC(), c->Left(), c->Top());
-        BitBlt(whole.DC(), ox, oy, client.right, client.bottom, inside.DC(), 0, 0, SRCCOPY);
-    }
-    BitBlt(dc, x, y, width, height, whole.DC(), 0, 0, SRCCOPY);
-}
-
 bool TWinControl::ReflectNotification(TMessage& m) {
     HWND child = nullptr;
     switch (m.Msg) {
@@ -597,110 +444,10 @@ bool TWinControl::ReflectNotification(TMessage& m) {
     default: return false;
     }
     if (!child || child == FHandle) return false;
-    auto* control = static_cast<TWinControl*>(GetPropW(child, ControlProp));
-    if (!control) return false;
+    auto* control = dynamic_cast<TWinControl*>(BoundTarget(child));
+    if (!control || !control->FDispatching) return false;
     m.Result = control->Perform(CN_BASE + m.Msg, m.WParam, m.LParam);
     return true;
-}
-
-void TWinControl::TrackMouse(TControl* over) {
-    if (Application->MouseControl() != over) Application->SetMouseControl(over);
-    TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, FHandle, 0};
-    TrackMouseEvent(&track);
-}
-
-void TWinControl::DispatchMouse(TMessage& m) {
-    const TPoint p{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)};
-    TControl* target = FCaptureControl ? FCaptureControl : ControlAtPos(p);
-    if (m.Msg == WM_MOUSEMOVE) TrackMouse(target ? target : this);
-    if (!target) {
-        TControl::WndProc(m);
-        return;
-    }
-    const bool down = m.Msg == WM_LBUTTONDOWN || m.Msg == WM_LBUTTONDBLCLK;
-    if (down && (target->ControlStyle() & csCaptureMouse)) {
-        FCaptureControl = target;
-        SetCapture(FHandle);
-    }
-    m.Result = target->Perform(m.Msg, m.WParam, MAKELPARAM(p.X - target->Left(), p.Y - target->Top()));
-    if (m.Msg == WM_LBUTTONUP && FCaptureControl) {
-        FCaptureControl = nullptr;
-        if (GetCapture() == FHandle) ReleaseCapture();
-    }
-}
-
-bool TWinControl::WantsKey(WORD key) {
-    if (!FHandle) return false;
-    MSG msg{FHandle, WM_KEYDOWN, key, 0, 0, {}};
-    const LRESULT code = SendMessageW(FHandle, WM_GETDLGCODE, key, reinterpret_cast<LPARAM>(&msg));
-    if (code & DLGC_WANTALLKEYS) return true;
-    if (key == VK_TAB) return (code & DLGC_WANTTAB) != 0;
-    if (key == VK_LEFT || key == VK_RIGHT || key == VK_UP || key == VK_DOWN) return (code & DLGC_WANTARROWS) != 0;
-    return Perform(CM_WANTSPECIALKEY, key) != 0;
-}
-
-bool TWinControl::DoKeyDown(WORD& key, TShiftState shift) {
-    TCustomForm* form = ParentForm();
-    if (form && form != this && form->KeyPreview) {
-        form->KeyDown(key, shift);
-        if (key == 0) return true;
-    }
-    KeyDown(key, shift);
-    return key == 0;
-}
-
-bool TWinControl::DoKeyPress(wchar_t& key) {
-    TCustomForm* form = ParentForm();
-    if (form && form != this && form->KeyPreview) {
-        form->KeyPress(key);
-        if (key == 0) return true;
-    }
-    KeyPress(key);
-    return key == 0;
-}
-
-void TWinControl::KeyDown(WORD& key, TShiftState shift) {
-    if (OnKeyDown) OnKeyDown(this, key, shift);
-}
-
-void TWinControl::KeyUp(WORD& key, TShiftState shift) {
-    if (OnKeyUp) OnKeyUp(this, key, shift);
-}
-
-void TWinControl::KeyPress(wchar_t& key) {
-    if (OnKeyPress) OnKeyPress(this, key);
-}
-
-void TWinControl::DoEnter() {
-    if (OnEnter) OnEnter(this);
-}
-
-void TWinControl::DoExit() {
-    if (OnExit) OnExit(this);
-}
-
-void TWinControl::HandleKey(TMessage& m) {
-    TCustomForm* form = ParentForm();
-    if (m.Msg == CN_KEYDOWN) {
-        WORD key = static_cast<WORD>(m.WParam);
-        if (DoKeyDown(key, KeyDataToShiftState(m.LParam))) {
-            m.Result = 1;
-            return;
-        }
-        if (IsDialogKey(key) && !(m.LParam & (1 << 29)) && !WantsKey(key) && form)
-            m.Result = form->Perform(CM_DIALOGKEY, key, m.LParam);
-        return;
-    }
-    wchar_t ch = static_cast<wchar_t>(m.WParam);
-    if (DoKeyPress(ch)) {
-        m.Result = 1;
-        return;
-    }
-    const bool alt = (m.LParam & (1 << 29)) != 0;
-    if (form && ch >= L' ') {
-        const LRESULT code = FHandle ? SendMessageW(FHandle, WM_GETDLGCODE, 0, 0) : 0;
-        if (alt || !(code & DLGC_WANTCHARS)) m.Result = form->Perform(CM_DIALOGCHAR, ch, m.LParam);
-    }
 }
 
 void TWinControl::WndProc(TMessage& m) {
@@ -711,6 +458,8 @@ void TWinControl::WndProc(TMessage& m) {
         m.Msg = WM_PAINT;
         PaintMessage(m);
         return;
+    case WM_PRINT: PrintMessage(m); return;
+    case WM_NCPAINT: NonClientPaintMessage(m); return;
     case WM_ERASEBKGND:
         if (FDefWndProc != DefWindowProcW) break;
         if (!DoubleBuffered) EraseBackground(reinterpret_cast<HDC>(m.WParam));
@@ -722,48 +471,13 @@ void TWinControl::WndProc(TMessage& m) {
     case WM_MBUTTONDOWN: case WM_MBUTTONUP:
         DispatchMouse(m);
         return;
-    case WM_MOUSELEAVE:
-        if (Application->MouseControl() == this || (Application->MouseControl() && Application->MouseControl()->Parent() == this)) {
-            POINT p;
-            GetCursorPos(&p);
-            if (WindowFromPoint(p) != FHandle) Application->SetMouseControl(nullptr);
-        }
-        break;
     case WM_SETFOCUS:
         if (TCustomForm* form = ParentForm(); form && form != this) form->SetFocusedControl(this);
         break;
     case WM_SIZE:
-    case WM_MOVE: {
-        RECT r;
-        GetWindowRect(FHandle, &r);
-        if (HWND parent = GetParent(FHandle); parent && (GetWindowLongW(FHandle, GWL_STYLE) & WS_CHILD))
-            MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
-        const bool resized = r.right - r.left != FWidth || r.bottom - r.top != FHeight || m.Msg == WM_SIZE;
-        FLeft = r.left;
-        FTop = r.top;
-        FWidth = r.right - r.left;
-        FHeight = r.bottom - r.top;
-        DefaultHandler(m);
-        if (m.Msg == WM_SIZE && resized) {
-            Realign();
-            Resize();
-        }
-        return;
-    }
+    case WM_MOVE: SizeMessage(m); return;
     case WM_SETCURSOR:
-        if (LOWORD(m.LParam) == HTCLIENT && reinterpret_cast<HWND>(m.WParam) == FHandle) {
-            POINT p;
-            GetCursorPos(&p);
-            const TPoint local = ScreenToClient(p);
-            TControl* over = ControlAtPos(local);
-            HCURSOR cursor = CursorHandle(Screen->Cursor());
-            if (!cursor) cursor = CursorHandle(over && over->Cursor != crDefault ? over->Cursor : Cursor);
-            if (cursor) {
-                SetCursor(cursor);
-                m.Result = TRUE;
-                return;
-            }
-        }
+        if (SetCursorMessage(m)) return;
         break;
     case CN_KEYDOWN:
     case CN_CHAR: HandleKey(m); return;
@@ -785,6 +499,23 @@ void TWinControl::WndProc(TMessage& m) {
     default: break;
     }
     TControl::WndProc(m);
+}
+
+void TWinControl::SizeMessage(TMessage& m) {
+    RECT r;
+    GetWindowRect(FHandle, &r);
+    if (HWND parent = GetParent(FHandle); parent && (GetWindowLongW(FHandle, GWL_STYLE) & WS_CHILD))
+        MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+    const bool resized = r.right - r.left != FWidth || r.bottom - r.top != FHeight || m.Msg == WM_SIZE;
+    FLeft = r.left;
+    FTop = r.top;
+    FWidth = r.right - r.left;
+    FHeight = r.bottom - r.top;
+    DefaultHandler(m);
+    if (m.Msg == WM_SIZE && resized) {
+        Realign();
+        Resize();
+    }
 }
 
 void TWinControl::DefaultHandler(TMessage& m) {

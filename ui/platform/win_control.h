@@ -1,13 +1,20 @@
 // Windowed controls: one HWND each, created when first needed. Windows
 // classes of the system (BUTTON, EDIT, ...) are superclassed, so the control
-// sees every message of its window from the first one on. Notifications that
+// sees every message of its window from the first one on, through the
+// library's one window procedure (window_proc.h). Notifications that
 // Windows sends to a parent (commands, owner drawing, colours) are handed
 // back to the child control they concern as CN_* messages.
+//
+// Freeing (Free) follows one order while the object is whole: messages stop
+// reaching the handlers of the control and its descendants, a form fires
+// OnDestroy, the window is destroyed (children with it) and unbound, and
+// only then are the child controls and owned components freed.
 #pragma once
 
 #include <vector>
 
 #include "ui/platform/control.h"
+#include "ui/platform/window_proc.h"
 
 struct TCreateParams {
     std::wstring Caption;
@@ -20,7 +27,7 @@ struct TCreateParams {
     UINT ClassStyle = CS_DBLCLKS;
 };
 
-class TWinControl : public TControl {
+class TWinControl : public TControl, public TWindowTarget {
 public:
     explicit TWinControl(TComponent* owner);
     ~TWinControl() override;
@@ -59,6 +66,10 @@ public:
     void Broadcast(TMessage& message);
 
     bool DoubleBuffered = false;
+    // The 3-D look: a control with a border shows a sunken client edge;
+    // without it, a plain one-pixel border. Changing it remakes the window.
+    bool Ctl3D() const { return FCtl3D; }
+    void SetCtl3D(bool value);
     bool Showing() const override;
     void SetBounds(int left, int top, int width, int height) override;
     TRect ClientRect() const override;
@@ -82,7 +93,14 @@ public:
     TNotifyEvent OnExit;
 
 protected:
+    void BeforeDestruction() override;
+    // Messages no longer reach the handlers of this control and its windowed
+    // descendants; the windows only get their class's default handling.
+    void StopDispatching();
+    bool Dispatching() const { return FDispatching; }
     virtual void CreateParams(TCreateParams& params);
+    // The border styles of a control that has a border, by the 3-D look.
+    void AddBorderStyle(TCreateParams& params) const;
     virtual void CreateWnd();
     virtual void CreateWindowHandle(const TCreateParams& params);
     // Called when the window exists: after CreateWnd and on every recreation.
@@ -95,6 +113,10 @@ protected:
     virtual void EraseBackground(HDC dc);
     // Paints the window's own content (not its windowless children).
     virtual void PaintWindow(HDC dc);
+    // Paints over the non-client area after the frame was drawn, on a
+    // context whose origin is the window's top-left corner: after every
+    // WM_NCPAINT and when the window is printed (PaintTo).
+    virtual void PaintNonClient(HDC dc) { (void)dc; }
     void PaintControls(HDC dc);
     void PaintHandler(HDC dc);
     virtual void KeyDown(WORD& key, TShiftState shift);
@@ -118,19 +140,25 @@ protected:
 
 private:
     friend class TControl;
-    friend LRESULT CALLBACK ControlWndProc(HWND, UINT, WPARAM, LPARAM);
-    void Attach(HWND window);
-    void Detach();
+    friend class TApplication;
+    void HandleWindowMessage(HWND window, TMessage& m) override;
+    void WindowUnbound(HWND window) override;
     void DispatchMouse(TMessage& m);
-    void TrackMouse(TControl* over);
     bool ReflectNotification(TMessage& m);
     void PaintMessage(TMessage& m);
+    void PrintMessage(TMessage& m);
+    void NonClientPaintMessage(TMessage& m);
+    void SizeMessage(TMessage& m);
+    bool SetCursorMessage(TMessage& m);
     void HandleKey(TMessage& m);
     void SetZOrder(TControl* control, bool top);
     void PaintBorder(HDC dc, int width, int height);
+    void FreeChildren();
     HBRUSH ColorBrush();
 
     HWND FHandle = nullptr;
+    bool FDispatching = true;
+    bool FCtl3D = true;
     std::vector<TControl*> FControls;       // children, bottom first
     std::vector<TWinControl*> FTabList;     // windowed children, tab order
     bool FTabStop = false;

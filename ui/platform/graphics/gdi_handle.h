@@ -41,7 +41,8 @@ using TBitmapHandle = TGdiHandle<HBITMAP>;
 // before the context is deleted, so the bitmap's owner can delete it.
 class TMemoryDC {
 public:
-    TMemoryDC() : FDC(CreateCompatibleDC(nullptr)) {}
+    // Compatible with `dc`; with the screen when none is given.
+    explicit TMemoryDC(HDC dc = nullptr) : FDC(CreateCompatibleDC(dc)) {}
     ~TMemoryDC() {
         if (!FDC) return;
         if (FOriginal) SelectObject(FDC, FOriginal);
@@ -81,4 +82,75 @@ public:
 
 private:
     HDC FDC = nullptr;
+};
+
+// A window's paint: BeginPaint now, EndPaint (which validates the area)
+// however the paint ends, so a failing paint is not asked for again and again.
+class TPaintDC {
+public:
+    explicit TPaintDC(HWND window) : FWindow(window), FDC(BeginPaint(window, &FPaint)) {}
+    ~TPaintDC() { EndPaint(FWindow, &FPaint); }
+    TPaintDC(const TPaintDC&) = delete;
+    TPaintDC& operator=(const TPaintDC&) = delete;
+    HDC Get() const { return FDC; }
+
+private:
+    HWND FWindow;
+    PAINTSTRUCT FPaint{};
+    HDC FDC;
+};
+
+// The context of a whole window, non-client area included.
+class TWindowDC {
+public:
+    explicit TWindowDC(HWND window) : FWindow(window), FDC(GetWindowDC(window)) {}
+    ~TWindowDC() {
+        if (FDC) ReleaseDC(FWindow, FDC);
+    }
+    TWindowDC(const TWindowDC&) = delete;
+    TWindowDC& operator=(const TWindowDC&) = delete;
+    HDC Get() const { return FDC; }
+
+private:
+    HWND FWindow;
+    HDC FDC;
+};
+
+// A context's state (origin, clipping, selected objects) saved now and put
+// back at the end of the scope.
+class TSavedDC {
+public:
+    explicit TSavedDC(HDC dc) : FDC(dc), FSaved(SaveDC(dc)) {}
+    ~TSavedDC() {
+        if (FSaved) RestoreDC(FDC, FSaved);
+    }
+    TSavedDC(const TSavedDC&) = delete;
+    TSavedDC& operator=(const TSavedDC&) = delete;
+
+private:
+    HDC FDC;
+    int FSaved;
+};
+
+// A memory surface compatible with `dc`, origin at 0, 0, for painting
+// without flicker or for composing a picture before it is copied out.
+class TBackBuffer {
+public:
+    TBackBuffer(HDC dc, int width, int height)
+        : FWidth(width > 0 ? width : 1), FHeight(height > 0 ? height : 1),
+          FBitmap(CreateCompatibleBitmap(dc, FWidth, FHeight)), FMemory(dc) {
+        FMemory.SelectBitmap(FBitmap.Get());
+    }
+    TBackBuffer(const TBackBuffer&) = delete;
+    TBackBuffer& operator=(const TBackBuffer&) = delete;
+    HDC Get() const { return FMemory.Get(); }
+    // Copies the surface to `dc` at (x, y).
+    void CopyTo(HDC dc, int x, int y) const { BitBlt(dc, x, y, FWidth, FHeight, FMemory.Get(), 0, 0, SRCCOPY); }
+    // Copies what `dc` shows at (x, y) into the surface.
+    void CopyFrom(HDC dc, int x, int y) { BitBlt(FMemory.Get(), 0, 0, FWidth, FHeight, dc, x, y, SRCCOPY); }
+
+private:
+    int FWidth, FHeight;
+    TBitmapHandle FBitmap;  // outlives the context it is selected into
+    TMemoryDC FMemory;
 };
