@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <type_traits>
 
 #include "ui/controls/move_panel.h"
 #include "ui/controls/trans_image.h"
@@ -100,6 +101,26 @@ TEST_F(PictureControlsTest, TransparentPixelsShowTheParentAndHidingDrawsNothing)
     EXPECT_TRUE(image->Visible());  // stays in place
     shot = Shot();
     EXPECT_EQ(shot.Pixel(10 + 14, 10 + 14), form->Color());
+}
+
+// Pictures of the container are shared by every control: they are handed
+// out read-only, and painting one transparently leaves its settings alone.
+static_assert(std::is_same_v<decltype(ContainerPicture(L"")), const TBitmap&>);
+static_assert(std::is_same_v<decltype(KindGlyph(mkOK)), const TBitmap&>);
+
+TEST_F(PictureControlsTest, PaintingASharedPictureLeavesItUntouched) {
+    const TBitmap& glyph = KindGlyph(mkOK);
+    const bool transparent = glyph.Transparent();
+    const TColor key = glyph.TransparentColor();
+    const TTransparentMode mode = glyph.TransparentMode();
+    TTransImage* image = NewImage();
+    image->SetKindMic(mkOK);
+    image->SetTransparent(true);
+    const TBitmap shot = Shot();
+    EXPECT_EQ(shot.Pixel(0, 0), form->Color());
+    EXPECT_EQ(glyph.Transparent(), transparent);
+    EXPECT_EQ(glyph.TransparentColor(), key);
+    EXPECT_EQ(glyph.TransparentMode(), mode);
 }
 
 TEST_F(PictureControlsTest, APressOnThePanelDragsTheFormButNotOnAControlInIt) {

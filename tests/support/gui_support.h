@@ -13,3 +13,8 @@ bool PumpUntil(const std::function<bool()>& done, DWORD milliseconds = 3000);
 void Pump(DWORD milliseconds);
 // GDI objects alive in this process.
 int LiveGdiObjects();
+
+// Real input, as a person gives it: the cursor moved to a screen point (the
+// windows under it see the move), and left clicks there.
+void MoveCursorTo(POINT screen);
+void ClickAt(POINT screen, bool doubleClick = false);
