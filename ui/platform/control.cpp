@@ -93,8 +93,20 @@ void TControl::SetBounds(int left, int top, int width, int height) {
     FWidth = width;
     FHeight = height;
     Invalidate();
+    RecordAnchorBase();
     RequestAlign();
     if (resized && !IsWindowed()) Resize();
+}
+
+void TControl::SetAnchors(unsigned anchors) {
+    FAnchors = anchors;
+    RecordAnchorBase();
+}
+
+void TControl::RecordAnchorBase() {
+    if (FAnchoring || !FParent) return;
+    const TRect client = FParent->ClientRect();
+    FAnchorBase = {client.Width(), client.Height()};
 }
 
 void TControl::SetClientWidth(int v) { SetWidth(v + FWidth - ClientWidth()); }

@@ -23,6 +23,9 @@ class TWinControl;
 class TCustomForm;
 
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
+// The parent edges a control keeps its distance to when the parent is
+// resized (left and top by default).
+enum TAnchorKind : unsigned { akLeft = 1, akTop = 2, akRight = 4, akBottom = 8 };
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
 enum TCursor { crDefault = 0, crArrow = -2, crCross = -3, crIBeam = -4, crSizeAll = -22, crHourGlass = -11,
@@ -97,6 +100,8 @@ public:
 
     TAlign Align() const { return FAlign; }
     void SetAlign(TAlign align);
+    unsigned Anchors() const { return FAnchors; }
+    void SetAnchors(unsigned anchors);
 
     bool Visible() const { return FVisible; }
     virtual void SetVisible(bool visible);
@@ -182,6 +187,9 @@ protected:
     // Asks the parent to lay out aligned controls again.
     void RequestAlign();
     void SetControlState(unsigned state) { FControlState = state; }
+    // Remembers the parent's client size the control was placed for, the
+    // base of its right and bottom anchors.
+    void RecordAnchorBase();
 
     TWinControl* FParent = nullptr;
     int FLeft = 0, FTop = 0, FWidth = 0, FHeight = 0;
@@ -194,6 +202,9 @@ private:
     friend class TWinControl;
 
     TAlign FAlign = alNone;
+    unsigned FAnchors = akLeft | akTop;
+    TSize FAnchorBase;
+    bool FAnchoring = false;   // being moved by its anchors
     bool FVisible = true;
     bool FEnabled = true;
     TColor FColor = clWindow;

@@ -135,6 +135,13 @@ void TCustomForm::CreateHandleDone() {
         SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
+void TCustomForm::SetBorderWidth(int value) {
+    FBorderWidth = std::max(0, value);
+    Realign();
+}
+
+void TCustomForm::AdjustClientRect(TRect& rect) const { rect = rect.Inflate(-FBorderWidth, -FBorderWidth); }
+
 TRect TCustomForm::NonClientMargins() const {
     TCreateParams p;
     const_cast<TCustomForm*>(this)->CreateParams(p);
@@ -211,7 +218,8 @@ void TCustomForm::SetVisible(bool visible) {
         PlaceOnFirstShow();
         TControl::SetVisible(true);
         DoShow();
-        ShowWindow(Handle(), SW_SHOWNORMAL);
+        static constexpr int ShowCommands[] = {SW_SHOWNORMAL, SW_SHOWMINIMIZED, SW_SHOWMAXIMIZED};
+        ShowWindow(Handle(), ShowCommands[WindowState]);
         SetForegroundWindow(Handle());
     } else {
         TControl::SetVisible(false);

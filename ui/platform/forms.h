@@ -15,6 +15,7 @@ enum TBorderIcon : unsigned { biSystemMenu = 1, biMinimize = 2, biMaximize = 4, 
 enum TFormStyle { fsNormal, fsStayOnTop };
 enum TPosition { poDesigned, poScreenCenter, poMainFormCenter, poOwnerFormCenter, poDefault };
 enum TCloseAction { caNone, caHide, caFree, caMinimize };
+enum TWindowState { wsNormal, wsMinimized, wsMaximized };
 
 using TCloseEvent = std::function<void(TObject* Sender, TCloseAction& Action)>;
 using TCloseQueryEvent = std::function<void(TObject* Sender, bool& CanClose)>;
@@ -41,6 +42,10 @@ public:
     TFormStyle FormStyle() const { return FFormStyle; }
     void SetFormStyle(TFormStyle style);
     TPosition Position = poDesigned;
+    TWindowState WindowState = wsNormal;   // how the form is shown
+    // Space kept free inside the client area's edges for aligned controls.
+    int BorderWidth() const { return FBorderWidth; }
+    void SetBorderWidth(int value);
     bool KeyPreview = false;
     int PixelsPerInch = 96;
     bool Scaled = true;
@@ -96,6 +101,7 @@ protected:
     void BeforeDestruction() override;
     void CreateParams(TCreateParams& params) override;
     void CreateHandleDone() override;
+    void AdjustClientRect(TRect& rect) const override;
     void PaintWindow(HDC dc) override;
     virtual void DoCreate();
     virtual void DoShow();
@@ -126,6 +132,7 @@ private:
     bool FActive = false;
     bool FPlaced = false;
     bool FCreated = false;   // InitializeForm reached OnCreate
+    int FBorderWidth = 0;
     std::map<std::wstring, std::any, std::less<>> FHandlers;
     TCanvas FCanvas;
 };

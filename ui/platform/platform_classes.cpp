@@ -79,6 +79,9 @@ void RegisterControl(TClassRegistry& r) {
         c.SetAlign(static_cast<TAlign>(x.Enum(v, {{L"alNone", alNone}, {L"alTop", alTop}, {L"alBottom", alBottom},
                                                   {L"alLeft", alLeft}, {L"alRight", alRight}, {L"alClient", alClient}})));
     });
+    r.RegisterProperty<TControl>(L"Anchors", [](TControl& c, V v, X x) {
+        c.SetAnchors(x.Flags(v, {{L"akLeft", akLeft}, {L"akTop", akTop}, {L"akRight", akRight}, {L"akBottom", akBottom}}));
+    });
     r.RegisterProperty<TControl>(L"Cursor", [](TControl& c, V v, X x) {
         c.Cursor = static_cast<TCursor>(x.Enum(v, {{L"crDefault", crDefault}, {L"crArrow", crArrow}, {L"crCross", crCross},
                                                    {L"crIBeam", crIBeam}, {L"crSizeAll", crSizeAll},
@@ -132,6 +135,11 @@ void RegisterForm(TClassRegistry& r) {
                        {L"poDefault", poDefault}}));
     });
     r.RegisterProperty<TCustomForm>(L"KeyPreview", [](TCustomForm& f, V v, X) { f.KeyPreview = v.AsBool(); });
+    r.RegisterProperty<TCustomForm>(L"WindowState", [](TCustomForm& f, V v, X x) {
+        f.WindowState = static_cast<TWindowState>(
+            x.Enum(v, {{L"wsNormal", wsNormal}, {L"wsMinimized", wsMinimized}, {L"wsMaximized", wsMaximized}}));
+    });
+    r.RegisterProperty<TCustomForm>(L"BorderWidth", [](TCustomForm& f, V v, X) { f.SetBorderWidth(v.AsInt()); });
     r.RegisterProperty<TCustomForm>(L"PixelsPerInch", [](TCustomForm& f, V v, X) { f.PixelsPerInch = v.AsInt(); });
     r.RegisterProperty<TCustomForm>(L"Scaled", [](TCustomForm& f, V v, X) { f.Scaled = v.AsBool(); });
     r.RegisterEvent(L"OnCreate", &TCustomForm::OnCreate);

@@ -130,6 +130,15 @@ bool DirectoryExists(std::wstring_view path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+bool CreateDir(std::wstring_view path) { return CreateDirectoryW(std::wstring(path).c_str(), nullptr) != FALSE; }
+
+bool IsAbsolutePath(std::wstring_view path) {
+    const auto isLetter = [](wchar_t c) { return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z'); };
+    if (path.size() >= 3 && isLetter(path[0]) && path[1] == L':' && (path[2] == L'\\' || path[2] == L'/')) return true;
+    return path.size() > 2 && path[0] == L'\\' && path[1] == L'\\' && path[2] != L'\\' && path[2] != L'?' &&
+           path[2] != L'.';
+}
+
 bool ForceDirectories(std::wstring_view path) {
     const std::wstring dir = ExcludeTrailingBackslash(path);
     if (dir.empty()) return false;
@@ -173,6 +182,25 @@ void WriteFileBytes(std::wstring_view path, const void* data, std::size_t size) 
     DWORD written = 0;
     if (size && (!WriteFile(file.Handle, data, static_cast<DWORD>(size), &written, nullptr) || written != size))
         throw EFileError(L"Nu pot scrie " + name, GetLastError());
+}
+
+void ReplaceFileBytes(std::wstring_view path, const void* data, std::size_t size) {
+    const std::wstring target(path);
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        throw EFileError(L"Nu pot scrie " + target, ERROR_ACCESS_DENIED);
+    const std::wstring temporary = target + L".~new";
+    try {
+        WriteFileBytes(temporary, data, size);
+    } catch (...) {
+        DeleteFileW(temporary.c_str());
+        throw;
+    }
+    if (!MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        const DWORD error = GetLastError();
+        DeleteFileW(temporary.c_str());
+        throw EFileError(L"Nu pot inlocui " + target, error);
+    }
 }
 
 TFormatSettings FormatSettings;

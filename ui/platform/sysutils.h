@@ -79,8 +79,15 @@ std::wstring TempDirectory();                          // long form, with a fina
 bool FileExists(std::wstring_view path);
 bool DirectoryExists(std::wstring_view path);
 bool ForceDirectories(std::wstring_view path);  // creates missing parents too
+bool CreateDir(std::wstring_view path);         // one level: fails when the parent is missing
+// A path that names its place whatever the current directory: a drive and a
+// backslash ("C:\..."), or a network share ("\\server\share...").
+bool IsAbsolutePath(std::wstring_view path);
 std::vector<std::uint8_t> ReadFileBytes(std::wstring_view path);
 void WriteFileBytes(std::wstring_view path, const void* data, std::size_t size);
+// Writes the whole content under a temporary name beside `path`, then puts
+// it in place of `path`: the old file stays intact when anything fails.
+void ReplaceFileBytes(std::wstring_view path, const void* data, std::size_t size);
 
 // Number formatting with the process-wide decimal separator.
 struct TFormatSettings {

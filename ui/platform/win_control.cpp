@@ -169,6 +169,7 @@ void TWinControl::InsertControl(TControl* control) {
         FTabList.push_back(w);
         if (FHandle && !IsLoading()) w->HandleNeeded();
     }
+    control->RecordAnchorBase();
     control->ParentFontChanged();
     control->ParentColorChanged();
     control->Invalidate();
@@ -293,6 +294,7 @@ void TWinControl::SetBounds(int left, int top, int width, int height) {
     FTop = top;
     FWidth = width;
     FHeight = height;
+    RecordAnchorBase();
     if (FHandle) {
         SetWindowPos(FHandle, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
     } else if (resized) {
@@ -369,6 +371,24 @@ void TWinControl::AlignControls(TRect& rect) {
         }
     };
     for (TAlign a : {alTop, alBottom, alLeft, alRight, alClient}) place(a);
+    AnchorControls();
+}
+
+// Controls anchored to the right or bottom edge keep their distance to it.
+void TWinControl::AnchorControls() {
+    const TRect client = ClientRect();
+    for (TControl* c : std::vector<TControl*>(FControls)) {
+        if (c->Align() != alNone || !(c->FAnchors & (akRight | akBottom))) continue;
+        const int dx = client.Width() - c->FAnchorBase.cx, dy = client.Height() - c->FAnchorBase.cy;
+        if (dx == 0 && dy == 0) continue;
+        int left = c->Left(), top = c->Top(), width = c->Width(), height = c->Height();
+        if (c->FAnchors & akRight) (c->FAnchors & akLeft ? width : left) += dx;
+        if (c->FAnchors & akBottom) (c->FAnchors & akTop ? height : top) += dy;
+        c->FAnchoring = true;
+        c->SetBounds(left, top, width, height);
+        c->FAnchoring = false;
+        c->FAnchorBase = {client.Width(), client.Height()};
+    }
 }
 
 void TWinControl::ChangeScale(int multiplier, int divisor) {

@@ -109,6 +109,7 @@ protected:
     // The part of the client area that aligned children share.
     virtual void AdjustClientRect(TRect& rect) const { (void)rect; }
     virtual void AlignControls(TRect& rect);
+    void AnchorControls();
     // Fills the background; answers whether it painted.
     virtual void EraseBackground(HDC dc);
     // Paints the window's own content (not its windowless children).
