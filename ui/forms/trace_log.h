@@ -20,6 +20,18 @@ void TraceBegin(std::wstring_view text);
 void TraceEnd(std::wstring_view text);
 void TraceLine(std::wstring_view text);
 
+// A block: its begin line now, its end line when the scope ends.
+class TTraceBlock {
+public:
+    explicit TTraceBlock(std::wstring_view name) : FName(name) { TraceBegin(FName); }
+    ~TTraceBlock() { TraceEnd(FName); }
+    TTraceBlock(const TTraceBlock&) = delete;
+    TTraceBlock& operator=(const TTraceBlock&) = delete;
+
+private:
+    std::wstring FName;
+};
+
 // The line prefixes and the time stamp, apart from the writing.
 std::wstring TraceBeginPrefix(std::int32_t level);
 std::wstring TraceEndPrefix(std::int32_t level);
