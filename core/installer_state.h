@@ -71,6 +71,14 @@ inline constexpr std::array<std::wstring_view, 4> AliasNames{L"ZARVANALIAS", L"F
 inline constexpr std::array<std::wstring_view, 4> AliasSubdirs{L"NEW\\DATA", L"NEW\\FIRMA", L"NEW\\LUNA",
                                                                L"DATA"};
 
+// The wizard's steps, an index into its screen table: Next adds one, Back
+// subtracts one.
+enum TWizardStep : std::uint8_t {
+    wsInstallType = 0, wsDirectories = 1, wsCopy = 2, wsConfig = 3, wsEnd = 4, wsFinish = 5,
+    wsFindApp = 6, wsUpgradeCopy = 7, wsUpgradeData = 8,
+};
+inline constexpr std::size_t WizardStepCount = 9;
+
 struct TInstallerState {
     std::wstring ExeDir;      // directory of the running copy, with a trailing backslash
     std::wstring SourceDir;   // distribution directory, without a trailing backslash

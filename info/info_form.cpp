@@ -1,0 +1,5 @@
+#include "info/info_form.h"
+
+void CreateInfoForm() {}
+void FreeInfoForm() {}
+void ShowInfoForm(bool) {}
