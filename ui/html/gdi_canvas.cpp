@@ -112,7 +112,16 @@ void TGdiHtmlCanvas::DrawText(int font, int x, int baseline, std::wstring_view t
     HDC dc = Target();
     SelectFont(dc, font);
     SetTextColor(dc, ColorToRGB(color));
-    ExtTextOutW(dc, x + FOrigin.X, baseline + FOrigin.Y, 0, nullptr, text.data(), static_cast<UINT>(text.size()), nullptr);
+    // Each character advances by the width measuring gave it, so the text
+    // ends exactly where layout expects it to.
+    TFontEntry& entry = Entry(font);
+    FAdvances.resize(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned>(text[i]);
+        FAdvances[i] = WidthBlock(entry, c >> 8)[c & 0xFF];
+    }
+    ExtTextOutW(dc, x + FOrigin.X, baseline + FOrigin.Y, 0, nullptr, text.data(), static_cast<UINT>(text.size()),
+                FAdvances.data());
 }
 
 void TGdiHtmlCanvas::FillRect(const TRect& rect, TColor color) {

@@ -59,6 +59,7 @@ private:
     int FSelected[2] = {-1, -1};
     HGDIOBJ FOriginalFont[2] = {};
     int FClipDepth = 0;
+    std::vector<INT> FAdvances;
     TCanvas FPictureCanvas;
 };
 

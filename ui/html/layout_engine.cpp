@@ -106,13 +106,16 @@ void TLineBuilder::Word(std::wstring_view text, int font, TColor color, TColor b
     }
     if (space > 0) {
         TPiece& last = FPieces.back();
-        if (last.Item.Kind == TItemKind::Text) {
+        // The space takes the look of the text it stood in: a link's
+        // underline does not run on over the space after the link.
+        if (last.Item.Kind == TItemKind::Text && last.Item.Font == FSpaceFont && last.Item.Link == FSpaceLink) {
             ++last.Item.TextLength;
             last.Width += space;
         } else {
             TPiece gap;
             gap.Item.Kind = TItemKind::Text;
             gap.Item.Font = FSpaceFont;
+            gap.Item.Link = FSpaceLink;
             gap.Item.Color = color;
             gap.Item.TextStart = static_cast<int>(out.Text.size());
             gap.Item.TextLength = 1;
@@ -405,7 +408,7 @@ void THtmlLayoutEngine::TImpl::Text(const THtmlNode& node, const THtmlStyle& s, 
     while (i < text.size()) {
         if (IsSpace(text[i])) {
             while (i < text.size() && IsSpace(text[i])) ++i;
-            lines.Space(font);
+            lines.Space(font, Link);
             continue;
         }
         const std::size_t start = i;

@@ -116,8 +116,11 @@ class TLineBuilder {
 public:
     TLineBuilder(THtmlLayoutEngine::TImpl& engine, int x, int width, int y, TTextAlign align, int strutFont);
 
-    void Space(int font) {
-        if (!FPieces.empty()) FSpaceFont = font;
+    // Whitespace in `font` inside `link` (-1: none).
+    void Space(int font, int link) {
+        if (FPieces.empty()) return;
+        FSpaceFont = font;
+        FSpaceLink = link;
     }
     // A word (or a run of preformatted text); `breakable` false keeps it on
     // the current line whatever its width.
@@ -157,6 +160,7 @@ private:
     std::vector<TPiece> FPieces;
     int FUsed = 0;
     int FSpaceFont = -1;
+    int FSpaceLink = -1;
     int FPendingMargin = 0;
     bool FAnyLine = false;
 };
