@@ -330,11 +330,12 @@ void THtmlLayoutEngine::TImpl::FlowChildren(const THtmlNode& node, TFlow& flow) 
     for (const auto& child : node.Children) FlowNode(*child, flow);
 }
 
-void THtmlLayoutEngine::TImpl::Anchor(const std::wstring& name, TFlow& flow) {
+void THtmlLayoutEngine::TImpl::Anchor(const std::wstring& name, TFlow& flow) { Anchor(name, flow.X, flow.Lines->LineTop()); }
+
+void THtmlLayoutEngine::TImpl::Anchor(const std::wstring& name, int x, int top) {
     TLayoutItem item;
     item.Kind = TItemKind::Anchor;
-    const int top = flow.Lines->LineTop();
-    item.Box = {flow.X, top, flow.X, top};
+    item.Box = {x, top, x, top};
     item.Index = static_cast<int>(Out->AnchorNames.size());
     Out->AnchorNames.push_back(name);
     Out->Items.push_back(item);
@@ -347,7 +348,7 @@ void THtmlLayoutEngine::TImpl::FlowNode(const THtmlNode& node, TFlow& flow) {
     }
     const THtmlStyle& s = *node.Style;
     if (s.Display == TDisplay::None) return;
-    if (const std::wstring* id = node.Attribute(L"id")) Anchor(*id, flow);
+    if (const std::wstring* id = node.Attribute(L"id"); id && !IsBlockLevel(s.Display)) Anchor(*id, flow);
     if (IsBlockLevel(s.Display)) {
         if (s.Display == TDisplay::Table && Depth < MaxTableDepth) Table(node, flow);
         else Block(node, flow);
@@ -462,6 +463,7 @@ void THtmlLayoutEngine::TImpl::Block(const THtmlNode& node, TFlow& flow) {
         else if (free > 0 && s.AutoMarginLeft) x += free;
     }
     outerWidth = std::max(outerWidth, extraH);
+    if (const std::wstring* id = node.Attribute(L"id")) Anchor(*id, x, y);
     ++Depth;
     std::size_t fill = Out->Items.size();
     const bool painted = s.Background != clNone && node.Tag != Body && node.Tag != Html;

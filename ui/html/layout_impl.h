@@ -71,6 +71,7 @@ public:
     TSize ControlSize(const THtmlNode& node, const THtmlFormControl& control);
     TSize ImageSize(const THtmlNode& node, const TBitmap* picture, const THtmlStyle& style);
     void Anchor(const std::wstring& name, TFlow& flow);
+    void Anchor(const std::wstring& name, int x, int top);
     void EmitMarker(int left, int baseline);
     int FontOf(const THtmlStyle& style);
     int ControlFont();

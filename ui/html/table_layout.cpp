@@ -275,6 +275,7 @@ void THtmlLayoutEngine::TImpl::Table(const THtmlNode& node, TFlow& flow) {
         if (centred) x += (avail - tableWidth) / 2;
         else if (s.AutoMarginLeft) x += avail - tableWidth;
     }
+    if (const std::wstring* id = node.Attribute(L"id")) Anchor(*id, x, y);
     if (grid.Caption) y += BlockContent(*grid.Caption, x, y, tableWidth);
     const int top = y;
     const std::size_t tableFill = Out->Items.size();
