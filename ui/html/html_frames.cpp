@@ -103,7 +103,11 @@ void THtmlFrameTree::Load(THtmlFrame& frame, const std::wstring& path, const std
     --FBudget;
     frame.Page->LoadFromFile(path);
     const THtmlDocument& doc = frame.Page->Document();
-    if (const THtmlNode* set = doc.FrameSet(); set && !doc.Body()) BuildFrameSet(frame, *set, path);
+    // A body inside <noframes> is for viewers without frames.
+    const THtmlNode* body = doc.Body();
+    bool bodyInNoFrames = false;
+    for (const THtmlNode* n = body; n; n = n->Parent) bodyInNoFrames |= n->Tag == THtmlTag::Noframes;
+    if (const THtmlNode* set = doc.FrameSet(); set && (!body || bodyInNoFrames)) BuildFrameSet(frame, *set, path);
 }
 
 void THtmlFrameTree::BuildFrameSet(THtmlFrame& frame, const THtmlNode& set, const std::wstring& base) {
