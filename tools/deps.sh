@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the third-party libraries for the MinGW targets into .deps/<triple>/.
-# Sources come from Debian: zlib as the packaged MinGW build, libzip and libpng
-# as Debian source packages (apt-get source), GoogleTest from /usr/src.
+# Sources come from Debian: zlib as the packaged MinGW build, libzip, libpng
+# and libxml2 as Debian source packages (apt-get source), GoogleTest from
+# /usr/src.
 # Versions are pinned below; a different version fails the run. A library
 # already built at its pinned version is not built again.
 #
@@ -11,6 +12,7 @@ set -euo pipefail
 ZLIB_VERSION=1.2.13        # Debian libz-mingw-w64-dev
 LIBZIP_VERSION=1.7.3       # Debian source package libzip
 LIBPNG_VERSION=1.6.39      # Debian source package libpng1.6
+LIBXML2_VERSION=2.9.14+dfsg # Debian source package libxml2
 GTEST_VERSION=1.12.1       # Debian googletest (/usr/src/googletest)
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -100,6 +102,20 @@ build_for() {
       -DBUILD_TOOLS=OFF -DBUILD_REGRESS=OFF -DBUILD_EXAMPLES=OFF -DBUILD_DOC=OFF
     mark "$t" "libzip-$LIBZIP_VERSION"
   fi
+  if ! built "$t" "libxml2-$LIBXML2_VERSION"; then
+    say "building libxml2 $LIBXML2_VERSION for $t"
+    # Only the tolerant HTML parser and the tree it builds: no network, no
+    # iconv (the viewer decodes the page's character set itself), no threads.
+    # HAVE_PTHREAD_H is preset because 2.9.14 uses pthread.h whenever it
+    # exists, even with threads off, and then fails to compile.
+    local off=(C14N CATALOG DEBUG DOCB FTP HTTP ICONV ICU ISO8859X LEGACY LZMA MODULES PATTERN PROGRAMS
+               PYTHON READER REGEXPS SCHEMAS SCHEMATRON TESTS THREADS VALID WRITER XINCLUDE XPATH XPTR ZLIB)
+    local args=() o
+    for o in "${off[@]}"; do args+=("-DLIBXML2_WITH_$o=OFF"); done
+    cmake_build libxml2 "$src/libxml2-$LIBXML2_VERSION" "$t" "${args[@]}" -DLIBXML2_WITH_HTML=ON \
+      -DLIBXML2_WITH_TREE=ON -DHAVE_PTHREAD_H=OFF
+    mark "$t" "libxml2-$LIBXML2_VERSION"
+  fi
   if ! built "$t" "googletest-$GTEST_VERSION"; then
     say "building GoogleTest $GTEST_VERSION for $t"
     cmake_build googletest /usr/src/googletest "$t" -DBUILD_GMOCK=ON -DINSTALL_GTEST=ON
@@ -112,5 +128,6 @@ check_package_version googletest "$GTEST_VERSION"
 mkdir -p "$src"
 fetch_source libpng1.6 "$LIBPNG_VERSION"
 fetch_source libzip "$LIBZIP_VERSION"
+fetch_source libxml2 "$LIBXML2_VERSION"
 for t in "${triples[@]}"; do build_for "$t"; done
 say "up to date in $deps"

@@ -9,7 +9,7 @@ packages=(
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix libz-mingw-w64-dev
   googletest
   python3 python3-pil python3-fonttools fonts-lato
-  xvfb xauth x11-utils imagemagick fonts-wine
+  xvfb xauth x11-utils imagemagick fonts-wine fonts-liberation
 )
 
 missing=()

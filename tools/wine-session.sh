@@ -44,6 +44,16 @@ if [ ! -f "$prefix/.zv-ready-2" ]; then
   touch "$prefix/.zv-ready-2"
 fi
 
+# The HTML viewer's default faces are absent from Wine; the Liberation faces
+# (fonts-liberation) have their metrics and stand in for them.
+if [ ! -f "$prefix/.zv-fonts-1" ]; then
+  key='HKCU\Software\Wine\Fonts\Replacements'
+  wine reg add "$key" /v 'Times New Roman' /t REG_SZ /d 'Liberation Serif' /f >/dev/null 2>&1
+  wine reg add "$key" /v 'Courier New' /t REG_SZ /d 'Liberation Mono' /f >/dev/null 2>&1
+  wineserver -w
+  touch "$prefix/.zv-fonts-1"
+fi
+
 # A persistent server, and Wine's services started here with their output
 # detached, so no long-lived helper holds the pipes of the command's children.
 wineserver -p >/dev/null 2>&1
