@@ -9,6 +9,7 @@
 #include "info/info_form.h"
 #include "ui/forms/framework.h"
 #include "ui/forms/trace_log.h"
+#include "ui/html/html_registry.h"
 #include "ui/platform/application.h"
 #include "upgrade/upgrade_library.h"
 
@@ -43,6 +44,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         InitInstallerState();
         InitTrace(InstallerState.ExeDir);
         FrameworkStartup();
+        RegisterHtmlClasses(TClassRegistry::Instance());
         InitScreenTable();
         ShowInstructions = [] { ShowInfoForm(false); };
         if (BootstrapInstance()) RunRelaunchedCopy();
