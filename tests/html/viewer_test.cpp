@@ -15,7 +15,7 @@ namespace {
 
 struct ViewerFixture : ::testing::Test {
     TempDir dir;
-    std::unique_ptr<TForm> form;
+    TOwnedPtr<TForm> form;
     TFrameViewer* viewer = nullptr;
 
     void SetUp() override {
@@ -148,7 +148,7 @@ TEST(HtmlRegistry, FormDefinitionsCreateTheViewerAndSetItsOptions) {
     Application->Initialize();
     RegisterPlatformClasses(TClassRegistry::Instance());
     RegisterHtmlClasses(TClassRegistry::Instance());
-    std::unique_ptr<TForm> form(NewForm<TForm>(nullptr));
+    TOwnedPtr<TForm> form(NewForm<TForm>(nullptr));
     bool submitted = false;
     form->RegisterHandler(L"FrameViewerFormSubmit", THtmlSubmitEvent([&](auto&&...) { submitted = true; }));
     LoadFormDefinitionText(*form,

@@ -306,9 +306,16 @@ TFrameViewer::TFrameViewer(TComponent* owner) : TCustomControl(owner), FTree(FOp
     Rebuild();
 }
 
-TFrameViewer::~TFrameViewer() {
-    // The frame windows refer to the tree: they go first.
-    for (THtmlFrameView* view : std::vector<THtmlFrameView*>(FViews)) delete view;
+// The frame windows refer to the tree: they go first.
+void TFrameViewer::BeforeDestruction() {
+    FreeViews();
+    TCustomControl::BeforeDestruction();
+}
+
+TFrameViewer::~TFrameViewer() { FreeViews(); }
+
+void TFrameViewer::FreeViews() {
+    for (THtmlFrameView* view : std::vector<THtmlFrameView*>(FViews)) view->Free();
     FViews.clear();
 }
 
@@ -361,8 +368,7 @@ THtmlFrameView* TFrameViewer::ViewOf(const THtmlFrame* frame) const {
 }
 
 void TFrameViewer::Rebuild() {
-    for (THtmlFrameView* view : std::vector<THtmlFrameView*>(FViews)) delete view;
-    FViews.clear();
+    FreeViews();
     FTree.Arrange(ClientRect());
     for (THtmlFrame* frame : FTree.Pages()) {
         auto* view = new THtmlFrameView(*this, *frame);

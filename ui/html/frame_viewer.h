@@ -101,6 +101,7 @@ public:
     void Submit(THtmlFrameView& from, int control);
 
 protected:
+    void BeforeDestruction() override;
     void CreateParams(TCreateParams& params) override;
     void CreateHandleDone() override;
     void Paint() override;
@@ -108,6 +109,7 @@ protected:
     void WndProc(TMessage& message) override;
 
 private:
+    void FreeViews();
     // Replaces the frame windows by new ones for the tree's page frames.
     void Rebuild();
     void RebuildLater();
