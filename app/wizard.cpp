@@ -6,6 +6,7 @@
 #include "config/end_screen.h"
 #include "config/engine.h"
 #include "core/installer_state.h"
+#include "install/copy_screen.h"
 #include "install/dirs_screen.h"
 #include "install/itype_screen.h"
 #include "install/zip_extract.h"
@@ -61,6 +62,7 @@ void InitScreenTable() {
     ScreenTable = {};
     ScreenTable[wsInstallType] = ScreenOf<TIType>();
     ScreenTable[wsDirectories] = ScreenOf<TDirs>();
+    ScreenTable[wsCopy] = ScreenOf<TCopy>();
     ScreenTable[wsConfig] = ScreenOf<TConfig>();
     ScreenTable[wsEnd] = ScreenOf<TEndScreen>();
 }
@@ -101,7 +103,7 @@ void PrepareUpgradePackage() {
         return;
     }
     if (FileExists(package)) {
-        ExtractArchive(package, InstallerState.ExeDir);
+        TZipArchive(package).ExtractTo(InstallerState.ExeDir);
         DeleteFileW(package.c_str());
         return;
     }
