@@ -531,6 +531,26 @@ TEST_F(TabFixture, TheMouseMakesOneTabHotRedrawingOnlyTheTwoTabsConcerned) {
     EXPECT_EQ(onScreen({first.Left + 5, first.Bottom - 5}), DefaultAccent);
 }
 
+TEST_F(TabFixture, PaintingRebuildingAndHotTabsHoldOnToNoGdiObjects) {
+    AddTabs(3);
+    sheets[1]->SetTabEnabled(false);
+    tabs->SetTipTab(1);
+    const TRect second = Item(1), third = Item(2);
+    const auto round = [&](int i) {
+        form->SetColor(i % 2 ? clTeal : ScreenColor);  // a new face at each paint
+        Shot();
+        for (const TRect& r : {second, third})
+            tabs->Perform(WM_MOUSEMOVE, 0, MAKELPARAM(r.Left + 10, r.Top + 10));
+        tabs->Perform(CM_MOUSELEAVE);
+    };
+    round(0);
+    const int before = LiveGdiObjects();
+    ASSERT_GT(before, 0);
+    for (int i = 1; i <= 40; ++i) round(i);
+    EXPECT_LE(LiveGdiObjects(), before + 2);
+    EXPECT_EQ(tabs->Builds, 1 + 41);  // the TipTab, then one per paint
+}
+
 // ----------------------------------------------------------------- sheets
 
 TEST_F(TabFixture, SheetsKeepMenuIndicesInRangeAndReportTheirFirstPanelsColour) {
