@@ -152,6 +152,76 @@ TEST_F(PageFixture, HiddenTabsRemovedPagesAndOrderKeepTabsAndPagesInStep) {
     EXPECT_EQ(stranger->Parent(), pages);
 }
 
+TEST_F(PageFixture, DisabledPagesShowNoTabUnlessCanShowTabSaysOtherwise) {
+    pages->HandleNeeded();
+    pages->SetActivePage(sheets[1]);
+    sheets[1]->SetEnabled(false);  // the active page loses its tab: the first one with a tab takes over
+    EXPECT_EQ(TabTexts(*pages), (Lines{L"Unu", L"Trei"}));
+    EXPECT_EQ(pages->ActivePage(), sheets[0]);
+    EXPECT_EQ(sheets[1]->TabIndex(), -1);
+    EXPECT_EQ(pages->TabPage(1), sheets[2]);
+    sheets[1]->SetEnabled(true);
+    EXPECT_EQ(TabTexts(*pages), (Lines{L"Unu", L"Doi", L"Trei"}));
+
+    // A control whose pages keep their tabs whatever their state.
+    struct TAllTabs : TPageControl {
+        using TPageControl::TPageControl;
+        bool CanShowTab(const TTabSheet&) const override { return true; }
+    };
+    auto* all = Add<TAllTabs>(10, 220, 300, 100);
+    for (const wchar_t* caption : {L"A", L"B"}) {
+        auto* sheet = new TTabSheet(form.get());
+        sheet->SetEnabled(false);
+        sheet->SetPageControl(all);
+        sheet->SetCaption(caption);
+    }
+    EXPECT_EQ(TabTexts(*all), (Lines{L"A", L"B"}));
+    EXPECT_EQ(all->Pages(1)->TabIndex(), 1);
+}
+
+TEST_F(PageFixture, EveryChangeTheProgramMakesPassesTheVirtualPageSelection) {
+    // Refuses every page but the first; counts what it was asked.
+    struct TFirstOnly : TPageControl {
+        using TPageControl::TPageControl;
+        int Asked = 0;
+        void SetActivePage(TTabSheet* page) override {
+            ++Asked;
+            if (page == Pages(0)) TPageControl::SetActivePage(page);
+        }
+    };
+    auto* only = Add<TFirstOnly>(10, 220, 300, 100);
+    for (const wchar_t* caption : {L"A", L"B"}) {
+        auto* sheet = new TTabSheet(form.get());
+        sheet->SetPageControl(only);
+        sheet->SetCaption(caption);
+    }
+    only->HandleNeeded();
+    only->SetTabIndex(1);
+    only->SetActivePageIndex(1);
+    EXPECT_EQ(only->Asked, 2);
+    EXPECT_EQ(only->ActivePage(), only->Pages(0));
+    EXPECT_EQ(only->TabIndex(), 0);
+}
+
+TEST_F(PageFixture, NewTabSizesKeepTheWindowUnlessTheFixedWidthTurnsOnOrOff) {
+    const HWND window = pages->Handle();
+    pages->SetTabHeight(26);
+    EXPECT_EQ(pages->Handle(), window);
+    pages->SetTabWidth(90);  // fixed width on: a creation style
+    const HWND fixed = pages->Handle();
+    EXPECT_NE(fixed, window);
+    EXPECT_TRUE(GetWindowLongW(fixed, GWL_STYLE) & TCS_FIXEDWIDTH);
+    pages->SetTabWidth(70);
+    pages->SetTabHeight(30);
+    EXPECT_EQ(pages->Handle(), fixed);
+    RECT tab;
+    SendMessageW(fixed, TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&tab));
+    EXPECT_EQ(tab.right - tab.left, 70);
+    EXPECT_EQ(tab.bottom - tab.top, 30);
+    for (TTabSheet* sheet : sheets) EXPECT_EQ(sheet->BoundsRect(), pages->DisplayRect());
+    EXPECT_EQ(TabTexts(*pages), (Lines{L"Unu", L"Doi", L"Trei"}));
+}
+
 TEST_F(PageFixture, OwnerDrawnTabsAreDrawnByDrawTab) {
     pages->SetOwnerDraw(true);
     pages->SetTabWidth(80);

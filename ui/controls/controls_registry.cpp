@@ -4,6 +4,7 @@
 #include "ui/controls/mbutton.h"
 #include "ui/controls/nice_button.h"
 #include "ui/controls/trans_image.h"
+#include "ui/controls/zarv_tab_ctrl.h"
 #include "ui/base/image_container.h"
 #include "ui/platform/platform_classes.h"
 #include "ui/platform/sysutils.h"
@@ -88,4 +89,5 @@ void RegisterControlClasses(TClassRegistry& registry) {
     RegisterNiceButton(registry);
     RegisterFmtLabel(registry);
     RegisterPictureControls(registry);
+    RegisterTabControl(registry);
 }

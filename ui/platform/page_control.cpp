@@ -53,11 +53,11 @@ void TTabSheet::SetPageIndex(int index) {
 }
 
 int TTabSheet::TabIndex() const {
-    if (!FPageControl || !FTabVisible) return -1;
+    if (!FPageControl || !FPageControl->ShowsTab(*this)) return -1;
     int tab = 0;
     for (const TTabSheet* page : FPageControl->FPages) {
         if (page == this) return tab;
-        if (page->FTabVisible) ++tab;
+        if (FPageControl->ShowsTab(*page)) ++tab;
     }
     return -1;
 }
@@ -76,6 +76,11 @@ void TTabSheet::SetImageIndex(int value) {
 
 void TTabSheet::TextChanged() {
     TWinControl::TextChanged();
+    if (FPageControl) FPageControl->PageChanged(this);
+}
+
+void TTabSheet::EnabledChanged() {
+    TWinControl::EnabledChanged();
     if (FPageControl) FPageControl->PageChanged(this);
 }
 
@@ -121,9 +126,13 @@ TTabSheet* TPageControl::Pages(int index) const {
 TTabSheet* TPageControl::TabPage(int tabIndex) const {
     if (tabIndex < 0) return nullptr;
     for (TTabSheet* page : FPages)
-        if (page->FTabVisible && tabIndex-- == 0) return page;
+        if (ShowsTab(*page) && tabIndex-- == 0) return page;
     return nullptr;
 }
+
+bool TPageControl::ShowsTab(const TTabSheet& page) const { return page.FTabVisible && CanShowTab(page); }
+
+bool TPageControl::CanShowTab(const TTabSheet& page) const { return page.Enabled(); }
 
 void TPageControl::SetActivePage(TTabSheet* page) {
     if ((page && page->FPageControl != this) || page == FActivePage) return;
@@ -155,15 +164,26 @@ void TPageControl::SetMultiLine(bool value) {
 void TPageControl::SetTabWidth(int value) {
     value = std::max(0, value);
     if (value == FTabWidth) return;
+    const bool fixedWidthChanges = (value == 0) != (FTabWidth == 0);
     FTabWidth = value;
-    RecreateWnd();
+    if (fixedWidthChanges)
+        RecreateWnd();  // TCS_FIXEDWIDTH is a creation style
+    else
+        SendItemSize();
 }
 
 void TPageControl::SetTabHeight(int value) {
     value = std::max(0, value);
     if (value == FTabHeight) return;
     FTabHeight = value;
-    RecreateWnd();
+    SendItemSize();
+}
+
+// The tab size of a live window; the row of tabs, and so the pages, move.
+void TPageControl::SendItemSize() {
+    if (!HandleAllocated()) return;
+    Send(*this, TCM_SETITEMSIZE, 0, MAKELPARAM(FTabWidth, FTabHeight));
+    Realign();
 }
 
 void TPageControl::SetOwnerDraw(bool value) {
@@ -194,7 +214,7 @@ void TPageControl::AlignControls(TRect& rect) {
 
 void TPageControl::InsertPage(TTabSheet* page) {
     FPages.push_back(page);
-    if (!FActivePage && page->FTabVisible) FActivePage = page;
+    if (!FActivePage && ShowsTab(*page)) FActivePage = page;
     ShowActivePage();
     SyncTabs();
 }
@@ -207,7 +227,7 @@ void TPageControl::RemovePage(TTabSheet* page) {
     if (IsDestroying()) return;
     if (page == FActivePage) {
         // The next page with a tab takes its place, else the one before.
-        const auto visible = [](TTabSheet* p) { return p->FTabVisible; };
+        const auto visible = [this](TTabSheet* p) { return ShowsTab(*p); };
         auto next = std::find_if(FPages.begin() + index, FPages.end(), visible);
         if (next == FPages.end()) {
             auto before = std::find_if(FPages.rbegin(), FPages.rend(), visible);
@@ -230,11 +250,11 @@ void TPageControl::MovePage(TTabSheet* page, int index) {
 }
 
 void TPageControl::PageChanged(TTabSheet* page) {
-    if (page == FActivePage && !page->FTabVisible) {
-        const auto next = std::find_if(FPages.begin(), FPages.end(), [](TTabSheet* p) { return p->FTabVisible; });
+    if (page == FActivePage && !ShowsTab(*page)) {
+        const auto next = std::find_if(FPages.begin(), FPages.end(), [this](TTabSheet* p) { return ShowsTab(*p); });
         FActivePage = next == FPages.end() ? nullptr : *next;
         ShowActivePage();
-    } else if (!FActivePage && page->FTabVisible) {
+    } else if (!FActivePage && ShowsTab(*page)) {
         FActivePage = page;
         ShowActivePage();
     }
@@ -250,13 +270,13 @@ void TPageControl::ShowActivePage() {
     }
 }
 
-// Rebuilds the native tabs from the pages with a visible tab.
+// Rebuilds the native tabs from the pages that show a tab.
 void TPageControl::SyncTabs() {
     if (!HandleAllocated() || IsDestroying()) return;
     Send(*this, TCM_DELETEALLITEMS);
     int tab = 0;
     for (TTabSheet* page : FPages) {
-        if (!page->FTabVisible) continue;
+        if (!ShowsTab(*page)) continue;
         std::wstring caption = page->Caption();
         TCITEMW item{};
         item.mask = TCIF_TEXT | TCIF_IMAGE | TCIF_PARAM;

@@ -1,7 +1,8 @@
-// A page control on the system tab control: one tab per visible page, the
-// page of the selected tab shown in the display rectangle and the others
-// hidden. Pages are TTabSheet children; giving a sheet the page control as
-// its parent makes it the last page.
+// A page control on the system tab control: one tab per page that shows a
+// tab (TabVisible, and CanShowTab agreeing), the page of the selected tab
+// shown in the display rectangle and the others hidden. Pages are TTabSheet
+// children; giving a sheet the page control as its parent makes it the last
+// page.
 #pragma once
 
 #include <functional>
@@ -22,7 +23,7 @@ public:
     // Position among the pages, -1 without a page control.
     int PageIndex() const;
     void SetPageIndex(int index);
-    // Position among the visible tabs, -1 when the tab is hidden.
+    // Position among the shown tabs, -1 when the page shows no tab.
     int TabIndex() const;
     bool TabVisible() const { return FTabVisible; }
     void SetTabVisible(bool value);
@@ -31,6 +32,7 @@ public:
 
 protected:
     void TextChanged() override;
+    void EnabledChanged() override;
 
 private:
     friend class TPageControl;
@@ -50,21 +52,27 @@ public:
 
     int PageCount() const { return static_cast<int>(FPages.size()); }
     TTabSheet* Pages(int index) const;
-    // The page whose tab is `tabIndex` among the visible tabs, or nullptr.
+    // The page whose tab is `tabIndex` among the shown tabs, or nullptr.
     TTabSheet* TabPage(int tabIndex) const;
+    // The page shows a tab: TabVisible, and CanShowTab agrees.
+    bool ShowsTab(const TTabSheet& page) const;
     TTabSheet* ActivePage() const { return FActivePage; }
     // Shows the page and selects its tab; a page of another control is
-    // ignored. The program's own changes fire no events.
-    void SetActivePage(TTabSheet* page);
+    // ignored. The program's own changes fire no events. Every change the
+    // program makes passes here (SetActivePageIndex, SetTabIndex and a
+    // definition's ActivePage too), so a derived control can refuse or
+    // follow it; the user's changes pass CanChange and Change instead.
+    virtual void SetActivePage(TTabSheet* page);
     int ActivePageIndex() const { return FActivePage ? FActivePage->PageIndex() : -1; }
     void SetActivePageIndex(int index);
-    // The selected tab among the visible ones (-1: none).
+    // The selected tab among the shown ones (-1: none).
     int TabIndex() const;
     void SetTabIndex(int index);
 
     bool MultiLine() const { return FMultiLine; }
     void SetMultiLine(bool value);
-    // Fixed tab size in pixels; 0 keeps the system's size.
+    // Fixed tab size in pixels; 0 keeps the system's size. Turning the fixed
+    // width on or off remakes the window; other changes keep it.
     int TabWidth() const { return FTabWidth; }
     void SetTabWidth(int value);
     int TabHeight() const { return FTabHeight; }
@@ -96,6 +104,8 @@ protected:
     virtual void Change();
     // Draws one tab of an owner-drawn control on Canvas.
     virtual void DrawTab(int tabIndex, const TRect& rect, bool active);
+    // Whether a page with TabVisible may show its tab: only enabled pages do.
+    virtual bool CanShowTab(const TTabSheet& page) const;
 
 private:
     friend class TTabSheet;
@@ -105,6 +115,7 @@ private:
     void PageChanged(TTabSheet* page);
     void SyncTabs();
     void ShowActivePage();
+    void SendItemSize();
     void Notify(TMessage& m);
     void DrawItem(TMessage& m);
 
