@@ -165,6 +165,27 @@ TEST_F(DriverTest, RefusesToClickAScreenWhereAnotherWindowCoversIt) {
     EXPECT_EQ(driver.WaitExit(*fixture), 2u);
 }
 
+TEST_F(DriverTest, KeysGoToTheScreenTheyAreMeantForEvenWhenAnotherIsInFront) {
+    e2e::TFormWindow screen = StartFixture();
+    FixtureLog otherLog(driver.Screenshots().Folder() + L"other.log");
+    e2e::TProcess& other = driver.Start(TestProgramDir() + L"e2e_fixture.exe", L"\"" + otherLog.Path() + L"\"");
+    ASSERT_TRUE(otherLog.WaitFor("Started"));
+    HWND otherWindow = nullptr;
+    for (int i = 0; i < 500 && GetForegroundWindow() == screen.Handle(); ++i) Sleep(10);
+    for (const e2e::TWindowInfo& w : driver.ProgramWindows())
+        if (w.ProcessId == other.Id() && w.Text == MainCaption) otherWindow = w.Handle;
+    ASSERT_TRUE(otherWindow);
+    ASSERT_EQ(GetForegroundWindow(), otherWindow) << "the other fixture did not come to the front";
+
+    screen.Press(e2e::Alt('c'));
+    EXPECT_TRUE(Logged("BNext EName= ECode="));
+    EXPECT_EQ(otherLog.Text().find("BNext"), std::string::npos) << otherLog.Text();
+    e2e::TProgramWindow(driver, otherWindow, MainCaption).Press(e2e::keys::Esc);
+    EXPECT_EQ(driver.WaitExit(other), 2u);
+    screen.Press(e2e::keys::Esc);
+    EXPECT_EQ(driver.WaitExit(*fixture), 2u);
+}
+
 TEST_F(DriverTest, AnswersTheFrameworksMessageDialog) {
     e2e::TFormWindow screen = StartFixture();
     const struct {

@@ -71,11 +71,12 @@ void TProgramWindow::Type(std::wstring_view text) {
 void TProgramWindow::ClickAt(TPoint clientPoint, TClick click) {
     const TPoint origin = ClientOrigin();
     const TPoint point{origin.X + clientPoint.X, origin.Y + clientPoint.Y};
-    HWND under = WindowFromPoint(point);
-    if (GetAncestor(under, GA_ROOT) != FHandle)
+    HWND top = GetAncestor(WindowFromPoint(point), GA_ROOT);
+    if (top != FHandle) {
+        const TWindowInfo cover = DescribeWindow(top);
         FDriver.Fail(L"\"" + FCaption + L"\" is covered at " + std::to_wstring(point.X) + L"," +
-                     std::to_wstring(point.Y) + L" by [" + DescribeWindow(GetAncestor(under, GA_ROOT)).ClassName +
-                     L"] \"" + DescribeWindow(GetAncestor(under, GA_ROOT)).Text + L"\"");
+                     std::to_wstring(point.Y) + L" by [" + cover.ClassName + L"] \"" + cover.Text + L"\"");
+    }
     e2e::ClickAt(point, click);
     FDriver.WaitIdle(FHandle);
 }
