@@ -303,12 +303,21 @@ void TDriver::WaitIdle(HWND window, DWORD milliseconds) {
 }
 
 void TDriver::BringToFront(HWND window) {
+    // Each program talks to the display on its own connection, so the focus
+    // change of an earlier activation can arrive late and take the
+    // foreground away again: once it had to be moved, ask until the window
+    // has held it for a while.
     if (GetForegroundWindow() == window) return;
-    SetForegroundWindow(window);
     const DWORD start = GetTickCount();
-    while (GetForegroundWindow() != window) {
-        if (GetTickCount() - start > 2000)
-            Fail(L"\"" + DescribeWindow(window).Text + L"\" does not come to the front; the foreground is \"" +
+    for (int held = 0; held < 20;) {
+        if (GetForegroundWindow() == window) {
+            ++held;
+        } else {
+            held = 0;
+            SetForegroundWindow(window);
+        }
+        if (GetTickCount() - start > 5000)
+            Fail(L"\"" + DescribeWindow(window).Text + L"\" does not stay in front; the foreground is \"" +
                  DescribeWindow(GetForegroundWindow()).Text + L"\"");
         Sleep(10);
     }
