@@ -48,15 +48,25 @@ std::string ReadText(const std::wstring& path) {
 
 std::wstring TestProgramDir() { return ExtractFilePath(ModuleFileName()); }
 
-std::vector<std::wstring> SubFolders(const std::wstring& dir) {
+namespace {
+
+// Names directly inside `dir` (which ends with a backslash): its folders or its files.
+std::vector<std::wstring> Entries(const std::wstring& dir, bool folders) {
     std::vector<std::wstring> result;
     WIN32_FIND_DATAW entry;
     HANDLE find = FindFirstFileW((dir + L"*").c_str(), &entry);
     if (find == INVALID_HANDLE_VALUE) return result;
     do {
         const std::wstring name = entry.cFileName;
-        if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && name != L"." && name != L"..") result.push_back(name);
+        const bool folder = (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        if (folder == folders && name != L"." && name != L"..") result.push_back(name);
     } while (FindNextFileW(find, &entry));
     FindClose(find);
     return result;
 }
+
+}  // namespace
+
+std::vector<std::wstring> SubFolders(const std::wstring& dir) { return Entries(dir, true); }
+
+std::vector<std::wstring> FilesIn(const std::wstring& dir) { return Entries(dir, false); }

@@ -25,5 +25,7 @@ void WriteText(const std::wstring& path, const std::string& bytes);
 std::string ReadText(const std::wstring& path);
 // Names of the folders directly inside `dir` (which ends with a backslash).
 std::vector<std::wstring> SubFolders(const std::wstring& dir);
+// Names of the files directly inside `dir` (which ends with a backslash).
+std::vector<std::wstring> FilesIn(const std::wstring& dir);
 // Folder of the running test program, with a trailing backslash.
 std::wstring TestProgramDir();
