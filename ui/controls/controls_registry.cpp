@@ -29,9 +29,9 @@ TButtonLayout DefLayout(V v, X x) {
                                                  {L"blGlyphTop", blGlyphTop}, {L"blGlyphBottom", blGlyphBottom}}));
 }
 
-// A picture of the image container by name, else the program's PICTURE
-// resource of that name; an empty name clears the glyph.
-TBitmap DefGlyph(V v) {
+}  // namespace
+
+TBitmap DefGlyph(const TDefValue& v) {
     TBitmap glyph;
     const std::wstring& name = v.AsString();
     if (name.empty()) return glyph;
@@ -42,6 +42,8 @@ TBitmap DefGlyph(V v) {
     glyph.LoadFromResourceName(GetModuleHandleW(nullptr), name);
     return glyph;
 }
+
+namespace {
 
 // What both buttons publish under the same names.
 template <class T>
@@ -90,4 +92,6 @@ void RegisterControlClasses(TClassRegistry& registry) {
     RegisterFmtLabel(registry);
     RegisterPictureControls(registry);
     RegisterTabControl(registry);
+    RegisterActiveControls(registry);
+    RegisterCheckControls(registry);
 }

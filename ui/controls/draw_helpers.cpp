@@ -82,7 +82,7 @@ void DrawNewStyleFace(TCanvas& canvas, TRect r, TColor faceColor, bool isDown) {
 }
 
 // A frame `width` pixels wide: top and left in one colour, bottom and right in the other.
-void Frame3D(TCanvas& canvas, TRect r, TColor topColor, TColor bottomColor, int width) {
+void BevelFrame(TCanvas& canvas, TRect r, TColor topColor, TColor bottomColor, int width) {
     canvas.Pen().SetWidth(1);
     --r.Bottom;
     --r.Right;
@@ -114,7 +114,7 @@ void DrawOldStyleFace(TCanvas& canvas, TRect r, int bevelWidth, TColor faceColor
     }
     r = r.Inflate(-1, -1);
     if (!isDown) {
-        Frame3D(canvas, r, clBtnHighlight, clBtnShadow, bevelWidth);
+        BevelFrame(canvas, r, clBtnHighlight, clBtnShadow, bevelWidth);
         return;
     }
     canvas.Pen().SetColor(clBtnShadow);
@@ -202,4 +202,16 @@ TRect DrawButtonFace(TCanvas& canvas, const TRect& client, int bevelWidth, TColo
         DrawOldStyleFace(canvas, client, bevelWidth, faceColor, focused, isDown, isRounded);
     const TRect content{client.Left + 1, client.Top + 1, client.Right - 2, client.Bottom - 2};
     return isDown ? content.Offset(1, 1) : content;
+}
+
+void DrawFlatBorder(TCanvas& canvas, TSize size, TBevelCut bevel, TColor borderColor, TColor innerColor) {
+    TRect outer{0, 0, size.cx, size.cy};
+    if (bevel == bvRaised)
+        Frame3D(canvas, outer, clBtnHighlight, clBtnShadow, 1);
+    else if (bevel != bvNone)
+        Frame3D(canvas, outer, clBtnShadow, clBtnHighlight, 1);
+    else
+        Frame3D(canvas, outer, borderColor, borderColor, 1);
+    TRect inner{1, 1, size.cx - 1, size.cy - 1};
+    Frame3D(canvas, inner, innerColor, innerColor, 1);
 }

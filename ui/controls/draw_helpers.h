@@ -10,6 +10,7 @@
 
 #include "ui/controls/button_kinds.h"
 #include "ui/platform/graphics/bitmap.h"
+#include "ui/platform/ext_controls.h"
 #include "ui/platform/graphics/canvas.h"
 
 // Draws one line of text whose accelerator letter (the one after the first
@@ -42,3 +43,10 @@ void DrawTransparentPart(TCanvas& canvas, const TRect& dest, const TBitmap& pict
 // corners, a second frame when focused). Answers the content rectangle.
 TRect DrawButtonFace(TCanvas& canvas, const TRect& client, int bevelWidth, TColor faceColor, bool focused,
                      bool isDown, bool isRounded, TButtonStyle style);
+
+// The flat border of an edit or a combo box over its whole window of size
+// `size`: the outer ring a 3-D ring when `bevel` is not bvNone (raised: light
+// at top and left; lowered and space: dark there), else in `borderColor`;
+// the ring inside it in `innerColor`, which covers the inner line of the
+// system's sunken edge.
+void DrawFlatBorder(TCanvas& canvas, TSize size, TBevelCut bevel, TColor borderColor, TColor innerColor);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ui/platform/application.h"
 #include "ui/platform/form_definition.h"
 #include "ui/platform/platform_classes.h"
 
@@ -724,6 +725,11 @@ void TCustomComboBox::Command(WORD code) {
         DropDown();
         break;
     case CBN_CLOSEUP: CloseUp(); break;
+    case CBN_SETFOCUS:
+        // A click into the combo box's own edit focuses it without the combo
+        // box's window hearing of it; the form learns it here.
+        if (TCustomForm* form = ParentForm(); form && Screen->ActiveControl() != this) form->SetFocusedControl(this);
+        break;
     default: break;
     }
 }
@@ -755,12 +761,9 @@ void RegisterEditControls(TClassRegistry& r) {
     r.RegisterClass<TEdit>(L"TEdit");
     r.RegisterClass<TMemo>(L"TMemo");
     r.RegisterClass<TComboBox>(L"TComboBox");
-    const auto borderStyle = [](V v, X x) {
-        return static_cast<TBorderStyle>(x.Enum(v, {{L"bsNone", bsNone}, {L"bsSingle", bsSingle}}));
-    };
     r.RegisterProperty<TCustomEdit>(L"ReadOnly", [](TCustomEdit& c, V v, X) { c.SetReadOnly(v.AsBool()); });
     r.RegisterProperty<TCustomEdit>(L"MaxLength", [](TCustomEdit& c, V v, X) { c.SetMaxLength(v.AsInt()); });
-    r.RegisterProperty<TCustomEdit>(L"BorderStyle", [borderStyle](TCustomEdit& c, V v, X x) { c.SetBorderStyle(borderStyle(v, x)); });
+    r.RegisterProperty<TCustomEdit>(L"BorderStyle", [](TCustomEdit& c, V v, X x) { c.SetBorderStyle(DefBorderStyle(v, x)); });
     r.RegisterProperty<TCustomEdit>(L"Alignment", [](TCustomEdit& c, V v, X x) { c.SetAlignment(DefAlignment(v, x)); });
     r.RegisterProperty<TCustomEdit>(L"AutoSelect", [](TCustomEdit& c, V v, X) { c.AutoSelect = v.AsBool(); });
     r.RegisterProperty<TCustomEdit>(L"PasswordChar", [](TCustomEdit& c, V v, X x) {

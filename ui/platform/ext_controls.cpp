@@ -420,19 +420,12 @@ void TTimer::UpdateTimer() {
 void RegisterExtControls(TClassRegistry& r) {
     using V = const TDefValue&;
     using X = const TLoadContext&;
-    const auto bevelCut = [](V v, X x) {
-        return static_cast<TBevelCut>(
-            x.Enum(v, {{L"bvNone", bvNone}, {L"bvLowered", bvLowered}, {L"bvRaised", bvRaised}, {L"bvSpace", bvSpace}}));
-    };
-    const auto borderStyle = [](V v, X x) {
-        return static_cast<TBorderStyle>(x.Enum(v, {{L"bsNone", bsNone}, {L"bsSingle", bsSingle}}));
-    };
     r.RegisterClass<TPanel>(L"TPanel");
-    r.RegisterProperty<TPanel>(L"BevelOuter", [bevelCut](TPanel& c, V v, X x) { c.SetBevelOuter(bevelCut(v, x)); });
-    r.RegisterProperty<TPanel>(L"BevelInner", [bevelCut](TPanel& c, V v, X x) { c.SetBevelInner(bevelCut(v, x)); });
+    r.RegisterProperty<TPanel>(L"BevelOuter", [](TPanel& c, V v, X x) { c.SetBevelOuter(DefBevelCut(v, x)); });
+    r.RegisterProperty<TPanel>(L"BevelInner", [](TPanel& c, V v, X x) { c.SetBevelInner(DefBevelCut(v, x)); });
     r.RegisterProperty<TPanel>(L"BevelWidth", [](TPanel& c, V v, X) { c.SetBevelWidth(v.AsInt()); });
     r.RegisterProperty<TPanel>(L"BorderWidth", [](TPanel& c, V v, X) { c.SetBorderWidth(v.AsInt()); });
-    r.RegisterProperty<TPanel>(L"BorderStyle", [borderStyle](TPanel& c, V v, X x) { c.SetBorderStyle(borderStyle(v, x)); });
+    r.RegisterProperty<TPanel>(L"BorderStyle", [](TPanel& c, V v, X x) { c.SetBorderStyle(DefBorderStyle(v, x)); });
     r.RegisterProperty<TPanel>(L"Alignment", [](TPanel& c, V v, X x) { c.SetAlignment(DefAlignment(v, x)); });
 
     r.RegisterClass<TBevel>(L"TBevel");
@@ -456,7 +449,7 @@ void RegisterExtControls(TClassRegistry& r) {
     r.RegisterProperty<TGauge>(L"ShowText", [](TGauge& c, V v, X) { c.SetShowText(v.AsBool()); });
     r.RegisterProperty<TGauge>(L"ForeColor", [](TGauge& c, V v, X x) { c.SetForeColor(DefColor(v, x)); });
     r.RegisterProperty<TGauge>(L"BackColor", [](TGauge& c, V v, X x) { c.SetBackColor(DefColor(v, x)); });
-    r.RegisterProperty<TGauge>(L"BorderStyle", [borderStyle](TGauge& c, V v, X x) { c.SetBorderStyle(borderStyle(v, x)); });
+    r.RegisterProperty<TGauge>(L"BorderStyle", [](TGauge& c, V v, X x) { c.SetBorderStyle(DefBorderStyle(v, x)); });
 
     r.RegisterClass<TTimer>(L"TTimer");
     r.RegisterProperty<TTimer>(L"Enabled", [](TTimer& c, V v, X) { c.SetEnabled(v.AsBool()); });

@@ -34,6 +34,15 @@ int DefModalResult(const TDefValue& value, const TLoadContext& context) {
                                 {L"mrAll", mrAll}, {L"mrNoToAll", mrNoToAll}, {L"mrYesToAll", mrYesToAll}});
 }
 
+TBorderStyle DefBorderStyle(const TDefValue& value, const TLoadContext& context) {
+    return static_cast<TBorderStyle>(context.Enum(value, {{L"bsNone", bsNone}, {L"bsSingle", bsSingle}}));
+}
+
+TBevelCut DefBevelCut(const TDefValue& value, const TLoadContext& context) {
+    return static_cast<TBevelCut>(context.Enum(
+        value, {{L"bvNone", bvNone}, {L"bvLowered", bvLowered}, {L"bvRaised", bvRaised}, {L"bvSpace", bvSpace}}));
+}
+
 namespace {
 
 template <class T>

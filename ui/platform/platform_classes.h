@@ -1,7 +1,7 @@
 // Helpers for registering the library's classes with the definition reader.
 #pragma once
 
-#include "ui/platform/control.h"
+#include "ui/platform/ext_controls.h"
 
 class TClassRegistry;
 struct TDefValue;
@@ -13,6 +13,9 @@ TFontStyles DefFontStyles(const TDefValue& value, const TLoadContext& context);
 TAlignment DefAlignment(const TDefValue& value, const TLoadContext& context);
 // A modal result: a number or its name (mrOk, mrCancel, ...).
 int DefModalResult(const TDefValue& value, const TLoadContext& context);
+// bsNone or bsSingle, as edits, panels and gauges take them.
+TBorderStyle DefBorderStyle(const TDefValue& value, const TLoadContext& context);
+TBevelCut DefBevelCut(const TDefValue& value, const TLoadContext& context);
 
 // The standard controls (labels, edits, buttons, panels, ...).
 void RegisterStandardControlClasses(TClassRegistry& registry);
