@@ -258,8 +258,7 @@ struct TZipArchive::TImpl {
         KnownDirectories.insert(key);
     }
 
-    void CreateDestination(const std::wstring& destination) {
-        Destination = IncludeTrailingBackslash(FullPath(destination));
+    void CreateDestination() {
         KnownDirectories.clear();
         const std::wstring root = ExcludeTrailingBackslash(Destination);
         if (!ForceDirectories(root)) Fail(nullptr, L"nu pot crea directorul destinatie " + root);
@@ -308,7 +307,8 @@ struct TZipArchive::TImpl {
         const std::wstring directory = ExtractFilePath(target);
         EnsureDirectory(ExcludeTrailingBackslash(directory), entry);
         TTempFile temp(directory);
-        if (temp.OpenError()) Fail(&entry, L"nu pot crea un fisier in " + directory + L": " + SystemText(temp.OpenError()));
+        if (temp.OpenError())
+            Fail(&entry, L"nu pot crea un fisier in " + directory + L": " + SystemText(temp.OpenError()));
         WriteEntryData(i, temp.Handle(), progress);
         FILE_BASIC_INFO info = EntryBasicInfo(i);
         if (!SetFileInformationByHandle(temp.Handle(), FileBasicInfo, &info, sizeof info))
@@ -329,9 +329,10 @@ struct TZipArchive::TImpl {
     }
 
     void Extract(const std::wstring& destination, const TEntryProgress& progress, const TEntryFilter& filter) {
-        Destination = IncludeTrailingBackslash(FullPath(destination));
+        // An empty destination is the current directory, never the drive's root.
+        Destination = IncludeTrailingBackslash(FullPath(destination.empty() ? L"." : destination));
         CheckNames();
-        CreateDestination(destination);
+        CreateDestination();
         if (!Buffer) Buffer = std::make_unique_for_overwrite<std::uint8_t[]>(ExtractBlock);
         std::vector<std::size_t> directories;
         for (std::size_t i = 0; i < Entries.size(); ++i) {

@@ -248,6 +248,15 @@ TEST_F(ZipExtract, MissingArchiveIsNamed) {
     }
 }
 
+TEST_F(ZipExtract, EmptyDestinationIsTheCurrentDirectory) {
+    TStateGuard guard;
+    WriteZip(Archive, {Entry("here.txt", "here")});
+    MakeFolder(Destination);
+    ASSERT_TRUE(SetCurrentDirectoryW(Destination.c_str()));
+    ExtractZip(Archive, L"");
+    EXPECT_EQ(ReadText(Destination + L"\\here.txt"), "here");
+}
+
 TEST_F(ZipExtract, SameNameTwiceKeepsTheLaterEntry) {
     std::vector<TZipEntrySpec> entries;
     for (int i = 0; i < 40; ++i) entries.push_back(Entry("t" + std::to_string(i) + ".db", "table"));
