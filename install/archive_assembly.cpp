@@ -52,14 +52,42 @@ std::vector<std::wstring> PiecesOnDisk(const TComponentSetTable& sets) {
     return JoinOrder(std::move(pieces));
 }
 
-void CopyRest(HANDLE source, HANDLE target) {
-    const auto buffer = std::make_unique_for_overwrite<std::uint8_t[]>(PieceCopyBlock);
+// One copy buffer for a whole assembly: a fresh block of this size per piece
+// would cost its page faults again every time.
+class TPieceJoiner {
+public:
+    TPieceJoiner() : FBuffer(std::make_unique_for_overwrite<std::uint8_t[]>(PieceCopyBlock)) {}
+    void Join(ICopyProgress& progress, const std::wstring& name) const;
+
+private:
+    void CopyRest(HANDLE source, HANDLE target) const;
+    std::unique_ptr<std::uint8_t[]> FBuffer;
+};
+
+void TPieceJoiner::CopyRest(HANDLE source, HANDLE target) const {
     for (;;) {
         DWORD read = 0, written = 0;
-        if (!ReadFile(source, buffer.get(), static_cast<DWORD>(PieceCopyBlock), &read, nullptr)) return;
-        if (read > 0 && (!WriteFile(target, buffer.get(), read, &written, nullptr) || written != read)) return;
+        if (!ReadFile(source, FBuffer.get(), static_cast<DWORD>(PieceCopyBlock), &read, nullptr)) return;
+        if (read > 0 && (!WriteFile(target, FBuffer.get(), read, &written, nullptr) || written != read)) return;
         if (read < PieceCopyBlock) return;
     }
+}
+
+void TPieceJoiner::Join(ICopyProgress& progress, const std::wstring& name) const {
+    progress.ShowStatus(name);
+    const std::wstring source = InstallerState.SourceDir + L"\\" + name;
+    const std::wstring target = JoinPath(InstallerState.ProposedProgramDir, std::wstring(BaseName(name)) + L".ZIP");
+    TFileHandle input(CreateFileW(source.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                  nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    if (!input.IsOpen()) return;
+    const bool first = Extension(name) == L".1";
+    TFileHandle output(CreateFileW(target.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                   first ? CREATE_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!output.IsOpen()) return;
+    if (!first && SetFilePointer(output.Get(), 0, nullptr, FILE_END) == INVALID_SET_FILE_POINTER
+        && GetLastError() != NO_ERROR)
+        return;
+    CopyRest(input.Get(), output.Get());
 }
 
 }  // namespace
@@ -90,22 +118,7 @@ bool DiskPrompt(ICopyProgress& progress, std::int32_t n) {
     return true;
 }
 
-void JoinPiece(ICopyProgress& progress, const std::wstring& name) {
-    progress.ShowStatus(name);
-    const std::wstring source = InstallerState.SourceDir + L"\\" + name;
-    const std::wstring target = JoinPath(InstallerState.ProposedProgramDir, std::wstring(BaseName(name)) + L".ZIP");
-    TFileHandle input(CreateFileW(source.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                  nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-    if (!input.IsOpen()) return;
-    const bool first = Extension(name) == L".1";
-    TFileHandle output(CreateFileW(target.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                   first ? CREATE_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!output.IsOpen()) return;
-    if (!first && SetFilePointer(output.Get(), 0, nullptr, FILE_END) == INVALID_SET_FILE_POINTER
-        && GetLastError() != NO_ERROR)
-        return;
-    CopyRest(input.Get(), output.Get());
-}
+void JoinPiece(ICopyProgress& progress, const std::wstring& name) { TPieceJoiner().Join(progress, name); }
 
 bool AssembleArchives(ICopyProgress& progress, const TComponentSetTable& sets) {
     progress.ShowStatus(AssemblyStatus);
@@ -114,10 +127,11 @@ bool AssembleArchives(ICopyProgress& progress, const TComponentSetTable& sets) {
     const std::int32_t disks = std::max(state.DiskCount, 0);
     progress.SetDiskGauge(disks, 0);
     state.SourceDir = ExcludeTrailingBackslash(state.SourceDir);
+    const TPieceJoiner joiner;
     for (std::int32_t n = 1; n <= disks; ++n) {
         if (!DiskPrompt(progress, n)) return false;
         progress.SetDiskGauge(disks, n);
-        for (const std::wstring& piece : PiecesOnDisk(sets)) JoinPiece(progress, piece);
+        for (const std::wstring& piece : PiecesOnDisk(sets)) joiner.Join(progress, piece);
     }
     return true;
 }

@@ -8,6 +8,7 @@
 #include <zip.h>
 
 #include <atomic>
+#include <cstring>
 #include <span>
 #include <unordered_set>
 
@@ -79,7 +80,13 @@ FILE_BASIC_INFO BasicInfo(const TEntryTimes& times, DWORD attributes) {
     return info;
 }
 
-// A file being written under a temporary name; deleted unless committed.
+// The NT form of a full Win32 path, as renaming by handle wants it.
+std::wstring NtPath(const std::wstring& path) {
+    if (path.starts_with(L"\\\\")) return L"\\??\\UNC\\" + path.substr(2);
+    return L"\\??\\" + path;
+}
+
+// A file being written under a temporary name; deleted unless renamed.
 class TTempFile {
 public:
     explicit TTempFile(const std::wstring& directory) {
@@ -88,7 +95,7 @@ public:
             wchar_t name[TempNameLength + 1];
             swprintf(name, TempNameLength + 1, L"~zv%08X.tmp", counter++);
             FPath = directory + name;
-            FHandle.Reset(CreateFileW(FPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+            FHandle.Reset(CreateFileW(FPath.c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW,
                                       FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
             if (FHandle.IsOpen() || GetLastError() != ERROR_FILE_EXISTS) break;
         }
@@ -103,9 +110,23 @@ public:
 
     DWORD OpenError() const { return FError; }
     HANDLE Handle() const { return FHandle.Get(); }
-    const std::wstring& Path() const { return FPath; }
-    void Close() { FHandle.Close(); }
-    void Committed() { FCommitted = true; }
+    // Renames the open file to `target` (a full path), replacing a file
+    // there: one call, where closing and moving the file would take several
+    // (under Wine, each a round trip to its server).
+    bool RenameTo(const std::wstring& target) {
+        const std::wstring name = NtPath(target);
+        const DWORD nameBytes = static_cast<DWORD>(name.size() * sizeof(wchar_t));
+        std::vector<std::uint8_t> buffer(sizeof(FILE_RENAME_INFO) + nameBytes);
+        auto* info = reinterpret_cast<FILE_RENAME_INFO*>(buffer.data());
+        info->ReplaceIfExists = TRUE;
+        info->RootDirectory = nullptr;
+        info->FileNameLength = nameBytes;
+        std::memcpy(info->FileName, name.data(), nameBytes);
+        if (!SetFileInformationByHandle(FHandle.Get(), FileRenameInfo, info, static_cast<DWORD>(buffer.size())))
+            return false;
+        FCommitted = true;
+        return true;
+    }
 
 private:
     std::wstring FPath;
@@ -237,8 +258,7 @@ struct TZipArchive::TImpl {
         KnownDirectories.insert(key);
     }
 
-    void CreateDestination(const std::wstring& destination) {
-        Destination = IncludeTrailingBackslash(FullPath(destination));
+    void CreateDestination() {
         KnownDirectories.clear();
         const std::wstring root = ExcludeTrailingBackslash(Destination);
         if (!ForceDirectories(root)) Fail(nullptr, L"nu pot crea directorul destinatie " + root);
@@ -264,17 +284,17 @@ struct TZipArchive::TImpl {
         if (written != entry.Size) Fail(&entry, ZipErrorText(ZIP_ER_INCONS, nullptr));
     }
 
-    // Moves the finished file over the target; a read-only target has its
-    // flag cleared first and put back when the move still fails.
-    void Replace(const TTempFile& temp, const std::wstring& target, const TZipEntry& entry) const {
-        if (MoveFileExW(temp.Path().c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING)) return;
+    // Puts the finished file in place of the target; a read-only target has
+    // its flag cleared first and put back when the rename still fails.
+    void Replace(TTempFile& temp, const std::wstring& target, const TZipEntry& entry) const {
+        if (temp.RenameTo(target)) return;
         DWORD code = GetLastError();
         const DWORD attributes = GetFileAttributesW(target.c_str());
         if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
             Fail(&entry, L"in locul fisierului exista un director: " + target);
         if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
             SetFileAttributesW(target.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
-            if (MoveFileExW(temp.Path().c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING)) return;
+            if (temp.RenameTo(target)) return;
             code = GetLastError();
             SetFileAttributesW(target.c_str(), attributes);
         }
@@ -287,14 +307,13 @@ struct TZipArchive::TImpl {
         const std::wstring directory = ExtractFilePath(target);
         EnsureDirectory(ExcludeTrailingBackslash(directory), entry);
         TTempFile temp(directory);
-        if (temp.OpenError()) Fail(&entry, L"nu pot crea un fisier in " + directory + L": " + SystemText(temp.OpenError()));
+        if (temp.OpenError())
+            Fail(&entry, L"nu pot crea un fisier in " + directory + L": " + SystemText(temp.OpenError()));
         WriteEntryData(i, temp.Handle(), progress);
         FILE_BASIC_INFO info = EntryBasicInfo(i);
         if (!SetFileInformationByHandle(temp.Handle(), FileBasicInfo, &info, sizeof info))
             Fail(&entry, L"nu pot pune data si atributele: " + SystemText(GetLastError()));
-        temp.Close();
         Replace(temp, target, entry);
-        temp.Committed();
         if (progress) progress(entry, entry.Size);
     }
 
@@ -310,9 +329,10 @@ struct TZipArchive::TImpl {
     }
 
     void Extract(const std::wstring& destination, const TEntryProgress& progress, const TEntryFilter& filter) {
-        Destination = IncludeTrailingBackslash(FullPath(destination));
+        // An empty destination is the current directory, never the drive's root.
+        Destination = IncludeTrailingBackslash(FullPath(destination.empty() ? L"." : destination));
         CheckNames();
-        CreateDestination(destination);
+        CreateDestination();
         if (!Buffer) Buffer = std::make_unique_for_overwrite<std::uint8_t[]>(ExtractBlock);
         std::vector<std::size_t> directories;
         for (std::size_t i = 0; i < Entries.size(); ++i) {

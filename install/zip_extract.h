@@ -54,8 +54,9 @@ public:
     const std::vector<TZipEntry>& Entries() const;
 
     // Writes the entries that `filter` accepts below `destination` (created
-    // when missing), with their stored sub-directories, over existing files
-    // (read-only ones too), in archive order.
+    // when missing; empty: the current directory), with their stored
+    // sub-directories, over existing files (read-only ones too), in archive
+    // order.
     void ExtractTo(const std::wstring& destination, const TEntryProgress& progress = {},
                    const TEntryFilter& filter = {});
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the dependency script, the kit
-# builder and the Wine test runs need. Safe to run again: it does nothing
-# when everything is present.
+# builder, the Wine test runs and the benchmarks need. Safe to run again: it
+# does nothing when everything is present.
 set -euo pipefail
 
 packages=(
@@ -10,6 +10,7 @@ packages=(
   googletest
   python3 python3-pil python3-fonttools fonts-lato
   xvfb xauth x11-utils imagemagick fonts-wine fonts-liberation
+  libarchive-tools unzip p7zip-full
 )
 
 missing=()

@@ -248,6 +248,43 @@ TEST_F(ZipExtract, MissingArchiveIsNamed) {
     }
 }
 
+TEST_F(ZipExtract, EmptyDestinationIsTheCurrentDirectory) {
+    TStateGuard guard;
+    WriteZip(Archive, {Entry("here.txt", "here")});
+    MakeFolder(Destination);
+    ASSERT_TRUE(SetCurrentDirectoryW(Destination.c_str()));
+    ExtractZip(Archive, L"");
+    EXPECT_EQ(ReadText(Destination + L"\\here.txt"), "here");
+}
+
+TEST_F(ZipExtract, SameNameTwiceKeepsTheLaterEntry) {
+    std::vector<TZipEntrySpec> entries;
+    for (int i = 0; i < 40; ++i) entries.push_back(Entry("t" + std::to_string(i) + ".db", "table"));
+    entries.push_back(Entry("SAME.TXT", "first"));
+    entries.push_back(Entry("big.bin", SampleContent(1'500'000, 4)));
+    entries.push_back(Entry("same.txt", "second"));
+    WriteZip(Archive, entries);
+    ExtractZip(Archive, Destination);
+    const TFiles files = TreeFiles(Destination);
+    EXPECT_EQ(files.size(), 42u);
+    const auto same = std::find_if(files.begin(), files.end(), [](const auto& f) { return SameTextAscii(f.first, L"same.txt"); });
+    ASSERT_NE(same, files.end());
+    EXPECT_EQ(same->second, "second");
+}
+
+TEST_F(ZipExtract, FolderWhereAFileShouldBeStopsWithTheEntryNamed) {
+    WriteZip(Archive, {Entry("a.txt", "a"), Entry("sub", "a file"), Entry("z.txt", "z")});
+    MakeFolder(Destination + L"\\sub");
+    try {
+        ExtractZip(Archive, Destination);
+        ADD_FAILURE() << "no error";
+    } catch (const EArchiveError& e) {
+        EXPECT_EQ(e.Entry(), L"sub");
+    }
+    EXPECT_TRUE(DirectoryExists(Destination + L"\\sub"));
+    EXPECT_FALSE(HasTemporaryFile(TreeFiles(Destination)));
+}
+
 TEST_F(ZipExtract, FileWhereAFolderShouldBeIsAnError) {
     WriteZip(Archive, {Entry("sub/x.txt", "x")});
     WriteFiles(Destination, {{L"sub", "a file where a folder should be"}});
