@@ -103,7 +103,7 @@ void PrepareUpgradePackage() {
         return;
     }
     if (FileExists(package)) {
-        TZipArchive(package).ExtractTo(InstallerState.ExeDir);
+        ExtractZip(package, InstallerState.ExeDir);
         DeleteFileW(package.c_str());
         return;
     }

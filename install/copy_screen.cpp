@@ -6,6 +6,7 @@
 #include "install/archive_assembly.h"
 #include "install/component_extraction.h"
 #include "ui/forms/msg_dialog.h"
+#include "ui/platform/application.h"
 #include "ui/platform/ext_controls.h"
 
 TCopy::TCopy(TComponent* owner) : TWizardScreen(owner, L"TCopy", true) {
@@ -25,7 +26,9 @@ TGauge& TCopy::Gauge(const wchar_t* name) const { return dynamic_cast<TGauge&>(*
 // closes as after a finished copy.
 void TCopy::BNextClick(TObject*) {
     for (const wchar_t* name : {L"BBack", L"BNext", L"BCancel"}) dynamic_cast<TControl&>(*FindComponent(name)).SetEnabled(false);
-    if (!AssembleArchives(*this, ComponentSets)) {
+    const bool assembled = AssembleArchives(*this, ComponentSets);
+    if (InstallerState.DiskCount >= 1) MsgPrefix = DiskPromptPrefix;  // every disk was waited for
+    if (!assembled) {
         ModalResult = mrCancel;
         return;
     }

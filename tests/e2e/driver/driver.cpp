@@ -120,6 +120,13 @@ std::wstring TFormWindow::TextOf(std::wstring_view name) const {
     return ReadWindowText(under);
 }
 
+TWindowInfo TFormWindow::ComponentWindow(std::wstring_view name) const {
+    const TRect r = ComponentRect(name);
+    for (const TWindowInfo& w : ChildWindows(FHandle))
+        if (w.Bounds == r) return w;
+    throw EDriverError(L"no window of \"" + FCaption + L"\" has the place of " + std::wstring(name));
+}
+
 bool TDialogWindow::IsSystemMessageBox() const { return DescribeWindow(FHandle).ClassName == MessageBoxClass; }
 
 std::wstring TDialogWindow::MessageText() const { return IsSystemMessageBox() ? MessageBoxText(FHandle) : L""; }

@@ -79,6 +79,9 @@ public:
     // The text of the windowed control at the component's middle (an edit's
     // content, a button's caption).
     std::wstring TextOf(std::wstring_view name) const;
+    // The windowed component's own window (the child window with exactly its
+    // place), whether shown or not; throws when there is none.
+    TWindowInfo ComponentWindow(std::wstring_view name) const;
 
 private:
     TFormLayout FLayout;
