@@ -88,11 +88,6 @@ void TActiveEdit::FontChanged() {
     UpdateTextMargin();
 }
 
-void TActiveEdit::Notification(TComponent* component, TOperation operation) {
-    TEdit::Notification(component, operation);
-    if (operation == TOperation::opRemove) FLink.Forget(component);
-}
-
 TCanvas& TActiveEdit::Canvas() {
     if (!FCanvas) FCanvas = std::make_unique<TCanvas>();
     return *FCanvas;
@@ -144,7 +139,11 @@ void TActiveEdit::PaintClient(TMessage& m, HDC dc) {
     SetFocused(false);
     if (FAlignment == taLeftJustify) {
         if (dc) {
-            TEdit::PaintWindow(dc);
+            {
+                // The system edit leaves its own clipping on a context it is given.
+                const TSavedDC saved(dc);
+                TEdit::PaintWindow(dc);
+            }
             FrameClient(dc, {0, 0});
         } else {
             TEdit::WndProc(m);

@@ -12,6 +12,7 @@
 TMRadioButton::TMRadioButton(TComponent* owner) : TOwnerDrawButton(owner) {
     FControlStyle &= ~static_cast<unsigned>(csDoubleClicks);
     SetTabStop(false);
+    SetParentColor(true);
     SetBounds(0, 0, 113, 17);
 }
 
