@@ -320,6 +320,16 @@ TEST_F(EditLook, AlignedTextShowsWhileUnfocusedAndEditingIsLeftAligned) {
         EXPECT_EQ(edit->Alignment(), alignment);
         EXPECT_GT(TextInk(Shown(*edit)).Left, client.Left + 20) << "aligned again";
     }
+    // Set to left, it stays left: the alignment once put aside does not return.
+    edit->SetAlignment(taLeftJustify);
+    FocusEdit();
+    FocusOther();
+    EXPECT_EQ(edit->Alignment(), taLeftJustify);
+    edit->SetAlignment(taRightJustify);
+    FocusEdit();
+    edit->SetAlignment(taCenter);  // while focused: the window is made again
+    FocusOther();
+    EXPECT_EQ(edit->Alignment(), taCenter);
 }
 
 TEST_F(EditLook, APasswordCharacterHidesTheTextInTheAlignedPaintToo) {
@@ -455,6 +465,9 @@ TEST_F(ComboLook, TypingCompletesFromTheListAndTakingTextAwayReportsNoChange) {
     Keys({'A'});
     EXPECT_EQ(combo->Text(), L"Alfa");  // the first item is examined last, but examined
     EXPECT_EQ(combo->ItemIndex(), 0);
+    SendMessageW(combo->Handle(), CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+    Keys({'X'}, VK_CONTROL);  // cut: nothing is left, and nothing completes it
+    EXPECT_EQ(combo->Text(), L"");
 
     combo->SetAutoComplete(false);
     combo->SetText(L"");

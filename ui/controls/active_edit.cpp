@@ -34,7 +34,10 @@ TActiveEdit::TActiveEdit(TComponent* owner) : TEdit(owner), FLink(*this) { Updat
 
 TActiveEdit::~TActiveEdit() = default;
 
+// A new alignment also drops the one put aside while focused, so a later
+// focus change cannot bring the old one back.
 void TActiveEdit::SetAlignment(TAlignment value) {
+    FOldAlignment = taLeftJustify;
     if (value == FAlignment) return;
     FAlignment = value;
     RecreateWnd();
