@@ -228,13 +228,13 @@ void AddRadioGroups(TGallery& g) {
              for (int i = 0; i < r.ButtonCount(); ++i) r.Buttons(i)->SetAlignment(taLeftJustify);
          }, false},
     };
-    for (const TGroup& spec : groups) {
-        auto* group = g.Add<TMRadioGroup>(nullptr, spec.Left, spec.Top, spec.Width, spec.Height);
+    for (const TGroup& look : groups) {
+        auto* group = g.Add<TMRadioGroup>(nullptr, look.Left, look.Top, look.Width, look.Height);
         group->Items().Assign(std::vector<std::wstring>{L"&LOCAL", L"&SERVER", L"CLIEN&T"});
-        group->SetColumns(spec.Columns);
-        spec.SetUp(*group);
-        group->SetItemIndex(spec.ItemIndex);
-        if (spec.Focused) g.FocusedLook(group->Buttons(spec.ItemIndex), group->BoundsRect());
+        group->SetColumns(look.Columns);
+        look.SetUp(*group);
+        group->SetItemIndex(look.ItemIndex);
+        if (look.Focused) g.FocusedLook(group->Buttons(look.ItemIndex), group->BoundsRect());
     }
 }
 
