@@ -62,11 +62,6 @@ void TActiveCombo::SetBorderStyle(TBorderStyle value) {
 
 bool TActiveCombo::IsFlat() const { return Ctl3D() && FFlatStyle && FBorderStyle == bsSingle; }
 
-void TActiveCombo::Notification(TComponent* component, TOperation operation) {
-    TComboBox::Notification(component, operation);
-    if (operation == TOperation::opRemove) FLink.Forget(component);
-}
-
 // The combo box hears of the focus through its notifications: the focus
 // usually lands in its own edit, whose messages it never sees.
 void TActiveCombo::Command(TMessage& m) {
@@ -114,7 +109,11 @@ void TActiveCombo::WndProc(TMessage& m) {
 }
 
 void TActiveCombo::PaintWindow(HDC dc) {
-    TComboBox::PaintWindow(dc);
+    {
+        // The system combo box may leave its own clipping on a context it is given.
+        const TSavedDC saved(dc);
+        TComboBox::PaintWindow(dc);
+    }
     if (FFlatStyle) PaintFlatParts(dc);
 }
 

@@ -44,7 +44,6 @@ protected:
     void KeyDown(WORD& key, TShiftState shift) override;
     void Change() override;
     void CloseUp() override;
-    void Notification(TComponent* component, TOperation operation) override;
 
 private:
     // 3-D look, FlatStyle and a single border.

@@ -34,7 +34,10 @@ TActiveEdit::TActiveEdit(TComponent* owner) : TEdit(owner), FLink(*this) { Updat
 
 TActiveEdit::~TActiveEdit() = default;
 
+// A new alignment also drops the one put aside while focused, so a later
+// focus change cannot bring the old one back.
 void TActiveEdit::SetAlignment(TAlignment value) {
+    FOldAlignment = taLeftJustify;
     if (value == FAlignment) return;
     FAlignment = value;
     RecreateWnd();
@@ -88,11 +91,6 @@ void TActiveEdit::FontChanged() {
     UpdateTextMargin();
 }
 
-void TActiveEdit::Notification(TComponent* component, TOperation operation) {
-    TEdit::Notification(component, operation);
-    if (operation == TOperation::opRemove) FLink.Forget(component);
-}
-
 TCanvas& TActiveEdit::Canvas() {
     if (!FCanvas) FCanvas = std::make_unique<TCanvas>();
     return *FCanvas;
@@ -144,7 +142,11 @@ void TActiveEdit::PaintClient(TMessage& m, HDC dc) {
     SetFocused(false);
     if (FAlignment == taLeftJustify) {
         if (dc) {
-            TEdit::PaintWindow(dc);
+            {
+                // The system edit leaves its own clipping on a context it is given.
+                const TSavedDC saved(dc);
+                TEdit::PaintWindow(dc);
+            }
             FrameClient(dc, {0, 0});
         } else {
             TEdit::WndProc(m);

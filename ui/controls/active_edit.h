@@ -40,7 +40,6 @@ protected:
     void PaintWindow(HDC dc) override;
     void PaintNonClient(HDC dc) override;
     void FontChanged() override;
-    void Notification(TComponent* component, TOperation operation) override;
 
 private:
     // 3-D look, FlatStyle and a single border.

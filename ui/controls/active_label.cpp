@@ -8,6 +8,18 @@ bool HoldsFocus(TWinControl& control) {
 
 TActiveLabel::TActiveLabel(TComponent* owner) : TLabel(owner) { SetAutoSize(false); }
 
+TActiveLabel::~TActiveLabel() { ReleaseLinks(); }
+
+void TActiveLabel::BeforeDestruction() {
+    ReleaseLinks();
+    TLabel::BeforeDestruction();
+}
+
+void TActiveLabel::ReleaseLinks() {
+    for (TLabelLink* link : FLinks) link->FLabel = nullptr;
+    FLinks.clear();
+}
+
 void TActiveLabel::Click() {
     TLabel::Click();
     if (TWinControl* target = FocusControl(); target && target->CanFocus()) target->SetFocus();
@@ -66,12 +78,10 @@ void TActiveLabel::WndProc(TMessage& m) {
 
 void TLabelLink::SetLabel(TActiveLabel* label) {
     if (label == FLabel) return;
-    // The pair of notifications is shared with the label's own link to its
-    // focus control; it stays while the old label still names this control.
-    if (FLabel && FLabel->FocusControl() != &FControl) FControl.RemoveFreeNotification(FLabel);
+    if (FLabel) std::erase(FLabel->FLinks, this);
     FLabel = label;
     if (!label) return;
-    FControl.FreeNotification(label);
+    label->FLinks.push_back(this);
     label->SetFocusControl(&FControl);
 }
 
@@ -87,8 +97,4 @@ void TLabelLink::Restore() {
     if (!FLabel) return;
     FLabel->Font().SetColor(FOldColor);
     FLabel->Font().SetStyle(FOldStyle);
-}
-
-void TLabelLink::Forget(TComponent* component) {
-    if (component == FLabel) FLabel = nullptr;
 }

@@ -4,6 +4,8 @@
 // text takes the control's label colour.
 #pragma once
 
+#include <vector>
+
 #include "ui/platform/std_controls.h"
 
 // True when the keyboard focus is in the control's window, or in a window
@@ -13,27 +15,37 @@ bool HoldsFocus(TWinControl& control);
 // A label drawn on one line, its accelerator letter in red (underlined
 // while the focus control has the focus), engraved when disabled. At most
 // 255 characters of the caption are drawn. It does not size itself.
+class TLabelLink;
+
 class TActiveLabel : public TLabel {
 public:
     explicit TActiveLabel(TComponent* owner);
+    ~TActiveLabel() override;
     // The platform's click, then the focus control takes the focus.
     void Click() override;
 
     static constexpr std::size_t MaxDrawnLength = 255;
 
 protected:
+    void BeforeDestruction() override;
     void Paint() override;
     void WndProc(TMessage& message) override;
 
 private:
+    friend class TLabelLink;
     void DrawEngraved(std::wstring_view text, UINT format);
+    // Tells the controls that name this label that it goes away.
+    void ReleaseLinks();
+
+    std::vector<TLabelLink*> FLinks;
 };
 
-// The associated label of a control. The control forwards its removal
-// notifications (Forget) so that a label that goes away is forgotten.
+// The associated label of a control. A label that goes away is forgotten,
+// whichever control its focus control is by then.
 class TLabelLink {
 public:
     explicit TLabelLink(TWinControl& control) : FControl(control) {}
+    ~TLabelLink() { SetLabel(nullptr); }
     TLabelLink(const TLabelLink&) = delete;
     TLabelLink& operator=(const TLabelLink&) = delete;
 
@@ -44,11 +56,11 @@ public:
     void Highlight();
     // The saved colour and style go back to the label.
     void Restore();
-    void Forget(TComponent* component);
 
     TColor LabelColor = clHighlightText;
 
 private:
+    friend class TActiveLabel;
     TWinControl& FControl;
     TActiveLabel* FLabel = nullptr;
     TColor FOldColor = clWindowText;

@@ -7,8 +7,3 @@ void TActiveMemo::WndProc(TMessage& m) {
     if (m.Msg == WM_SETFOCUS) FLink.Highlight();
     if (m.Msg == WM_KILLFOCUS) FLink.Restore();
 }
-
-void TActiveMemo::Notification(TComponent* component, TOperation operation) {
-    TMemo::Notification(component, operation);
-    if (operation == TOperation::opRemove) FLink.Forget(component);
-}

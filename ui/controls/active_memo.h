@@ -18,7 +18,6 @@ public:
 
 protected:
     void WndProc(TMessage& message) override;
-    void Notification(TComponent* component, TOperation operation) override;
 
 private:
     TLabelLink FLink;

@@ -13,6 +13,7 @@ int CheckCell(TCheckBoxState state) {
 
 TMCustomCheckBox::TMCustomCheckBox(TComponent* owner) : TOwnerDrawButton(owner) {
     FControlStyle &= ~static_cast<unsigned>(csDoubleClicks);
+    SetParentColor(true);
     SetBounds(0, 0, 97, 17);
 }
 

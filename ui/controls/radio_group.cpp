@@ -12,6 +12,7 @@
 TMRadioButton::TMRadioButton(TComponent* owner) : TOwnerDrawButton(owner) {
     FControlStyle &= ~static_cast<unsigned>(csDoubleClicks);
     SetTabStop(false);
+    SetParentColor(true);
     SetBounds(0, 0, 113, 17);
 }
 
@@ -243,21 +244,26 @@ void TMCustomRadioGroup::Resize() {
     ArrangeButtons();
 }
 
+// The selection keys move the focus to the selected button too; other keys
+// (Space on another button, the arrows) leave the focus where it is.
 void TMCustomRadioGroup::KeyDown(WORD& key, TShiftState shift) {
     const int count = ButtonCount();
-    if (CanFocus() && count > 0) {
+    if (CanFocus() && count > 0 && IsSelectionKey(key)) {
         switch (key) {
         case VK_HOME: SetItemIndex(0); break;
         case VK_END: SetItemIndex(count - 1); break;
         case VK_PRIOR:
             if (FItemIndex > 0) SetItemIndex(FItemIndex - 1);
             break;
-        case VK_NEXT:
+        default:
             if (FItemIndex < count - 1) SetItemIndex(FItemIndex + 1);
             break;
-        default: break;
         }
         if (FItemIndex >= 0 && !Buttons(FItemIndex)->Focused()) Buttons(FItemIndex)->SetFocus();
     }
     TCustomGroupBox::KeyDown(key, shift);
+}
+
+bool TMCustomRadioGroup::IsSelectionKey(WORD key) {
+    return key == VK_HOME || key == VK_END || key == VK_PRIOR || key == VK_NEXT;
 }

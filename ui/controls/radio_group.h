@@ -100,6 +100,7 @@ private:
     void UpdateButtons();
     void ArrangeButtons();
     void DetachButtons();
+    static bool IsSelectionKey(WORD key);
 
     std::vector<TMGroupButton*> FButtons;
     std::unique_ptr<TStringList> FItems;

@@ -154,6 +154,7 @@ private:
     void HandleKey(TMessage& m);
     void SetZOrder(TControl* control, bool top);
     void PaintBorder(HDC dc, int width, int height);
+    void PrintSystemChildren(HDC dc);
     void FreeChildren();
     HBRUSH ColorBrush();
 

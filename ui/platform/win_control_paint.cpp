@@ -3,6 +3,8 @@
 // the non-client hook, and painting a control onto any context (PaintTo).
 #include "ui/platform/win_control.h"
 
+#include <vector>
+
 #include "ui/platform/graphics/gdi_handle.h"
 
 void TWinControl::EraseBackground(HDC dc) {
@@ -121,9 +123,27 @@ void TWinControl::PaintTo(HDC dc, int x, int y) {
         BitBlt(inside.Get(), 0, 0, client.right, client.bottom, whole.Get(), ox, oy, SRCCOPY);
         TMessage m{WM_PAINT, reinterpret_cast<WPARAM>(inside.Get()), 0, 0};
         PaintMessage(m);
+        PrintSystemChildren(inside.Get());
         for (TControl* c : std::vector<TControl*>(FControls))
             if (c->IsWindowed() && c->Visible()) c->PaintTo(inside.Get(), c->Left(), c->Top());
         BitBlt(whole.Get(), ox, oy, client.right, client.bottom, inside.Get(), 0, 0, SRCCOPY);
     }
     whole.CopyTo(dc, x, y);
+}
+
+// The windows a system control makes for itself (the edit of a combo box)
+// belong to no control; they print themselves, bottom first.
+void TWinControl::PrintSystemChildren(HDC dc) {
+    std::vector<HWND> windows;
+    for (HWND w = GetWindow(FHandle, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT))
+        if (!BoundTarget(w) && IsWindowVisible(w)) windows.push_back(w);
+    for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
+        RECT r;
+        GetWindowRect(*it, &r);
+        MapWindowPoints(nullptr, FHandle, reinterpret_cast<POINT*>(&r), 2);
+        const TSavedDC saved(dc);
+        OffsetViewportOrgEx(dc, r.left, r.top, nullptr);
+        IntersectClipRect(dc, 0, 0, r.right - r.left, r.bottom - r.top);
+        SendMessageW(*it, WM_PRINT, reinterpret_cast<WPARAM>(dc), PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND | PRF_CHILDREN);
+    }
 }
