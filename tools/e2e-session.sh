@@ -27,7 +27,7 @@ prefix=$scenario_dir/prefix
 started=$(date +%s.%N)
 
 # Raised whenever the template's content changes, so old templates are remade.
-template_stamp="zv-e2e-template 2 $(wine --version 2>/dev/null)"
+template_stamp="zv-e2e-template 3 $(wine --version 2>/dev/null)"
 
 with_prefix() { ( export ZV_WINEPREFIX=$1; shift; source "$here/wine-env.sh"; "$@" ); }
 
@@ -43,6 +43,13 @@ make_template() {
     for drive in a:floppy d:cdrom n:network; do
       wine reg add "HKLM\Software\Wine\Drives" /v "${drive%%:*}:" /t REG_SZ /d "${drive#*:}" /reg:64 /f >/dev/null 2>&1
     done
+    # A new prefix carries a stub of the database engine'"'"'s settings key that a
+    # computer without the engine does not have; the installer would take it
+    # for an engine already there.
+    for view in 64 32; do wine reg delete "HKLM\Software\Borland" /reg:$view /f >/dev/null 2>&1; done
+    # The HTML viewer'"'"'s default faces stand in as the Liberation ones.
+    wine reg add "HKCU\Software\Wine\Fonts\Replacements" /v "Times New Roman" /t REG_SZ /d "Liberation Serif" /f >/dev/null 2>&1
+    wine reg add "HKCU\Software\Wine\Fonts\Replacements" /v "Courier New" /t REG_SZ /d "Liberation Mono" /f >/dev/null 2>&1
     wineserver -w'
   cp /usr/share/wine/fonts/* "$template/drive_c/windows/Fonts/" 2>/dev/null
   rm -f "$template/dosdevices/z:"

@@ -54,4 +54,43 @@ inline void DirectoriesStep(e2e::TDriver& driver, const std::wstring& program = 
     screen.WaitGone();
 }
 
+// The copy screen: Continue, then the joining and unpacking until the screen
+// closes.
+inline void CopyStep(e2e::TDriver& driver) {
+    e2e::TFormWindow screen = driver.WaitScreen(CopyScreen);
+    screen.Click(L"BNext");
+    screen.WaitGone(180000);
+}
+
+// The configuration screen: Continue, then its three steps.
+inline void ConfigStep(e2e::TDriver& driver) {
+    e2e::TFormWindow screen = driver.WaitScreen(ConfigScreen);
+    screen.Click(L"BNext");
+    screen.WaitGone(120000);
+}
+
+// The end screen: "I&esire".
+inline void EndStep(e2e::TDriver& driver) {
+    e2e::TFormWindow screen = driver.WaitScreen(EndScreen);
+    screen.Click(L"BCancel");
+    screen.WaitGone();
+}
+
+// A copy of the kit's installer made by hand, as the relaunch makes it, in
+// `folder` (with a final backslash); with `trace` it writes its trace, with
+// `package` it has the upgrade package beside it.
+inline void MakeWorkingCopy(const std::wstring& folder, bool trace, bool package) {
+    CreateDirectoryW(folder.c_str(), nullptr);
+    CopyFileW(L"D:\\INSTALL.EXE", (folder + L"INSTZARV.EXE").c_str(), FALSE);
+    CopyFileW(L"D:\\INSTALL.CFG", (folder + L"INSTZARV.CFG").c_str(), FALSE);
+    if (package) CopyFileW(L"D:\\UPGRADE.1", (folder + L"UPGRADE.ZIP").c_str(), FALSE);
+    const HANDLE marker = CreateFileW((folder + L"INSTZARV.DAT").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD written = 0;
+    WriteFile(marker, "D:\\\r\n", 5, &written, nullptr);
+    CloseHandle(marker);
+    if (trace) CloseHandle(CreateFileW((folder + L"debug.pas").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                       FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+
 }  // namespace wizard

@@ -138,11 +138,26 @@ TEST_F(InfoFormTest, HidingKeepsThePageUnreadClosingMarksItRead) {
 
 TForm* ModalScreen = nullptr;
 bool EnabledWhileModal = false;
+bool InFrontWhileModal = false;
+COLORREF ShownWhileModal = CLR_INVALID;
 
 // Runs inside the modal loop: looks at the information form, then ends the screen.
+bool ShowFromTheScreen = false;
+
 void CALLBACK CheckWhileModal(HWND, UINT, UINT_PTR, DWORD) {
     if (!ModalScreen || !ModalScreen->Visible()) return;
+    if (ShowFromTheScreen) {  // as the copy screen offers it, from inside its work
+        ShowFromTheScreen = false;
+        ShowInfoForm(false);
+        ModalScreen->ModalResult = mrOk;
+        return;
+    }
     EnabledWhileModal = IsWindowEnabled(InfoForm->Handle()) != FALSE;
+    const POINT middle{InfoForm->Left() + InfoForm->Width() / 2, InfoForm->Top() + InfoForm->Height() / 2};
+    InFrontWhileModal = GetAncestor(WindowFromPoint(middle), GA_ROOT) == InfoForm->Handle();
+    const HDC screen = GetDC(nullptr);
+    ShownWhileModal = GetPixel(screen, InfoForm->Left() + 40, InfoForm->Top() + 40);
+    ReleaseDC(nullptr, screen);
     ModalScreen->ModalResult = mrOk;
 }
 
@@ -150,16 +165,21 @@ TEST_F(InfoFormTest, AModalScreenLeavesTheFormUsable) {
     WriteText(Unread(), Page);
     background->SetBounds(0, 0, 1280, 1024);
     background->Show();
-    ShowInfoForm(false);
     Pump(50);
+    background->SetColor(clBlue);
+    ShowFromTheScreen = true;
     TOwnedPtr<TForm> screen(NewForm<TForm>(nullptr));
+    screen->SetBounds(300, 900, 300, 100);
     ModalScreen = screen.get();
     EnabledWhileModal = false;
     const UINT_PTR timer = SetTimer(nullptr, 0, 300, CheckWhileModal);
+    screen->ShowModal();  // a first screen, then a second: the page stays over the background
     screen->ShowModal();
     KillTimer(nullptr, timer);
     ModalScreen = nullptr;
     EXPECT_TRUE(EnabledWhileModal);
+    EXPECT_TRUE(InFrontWhileModal) << "the page stays over the background window";
+    EXPECT_NE(ShownWhileModal, ColorToRGB(clBlue)) << "the page shows on the display, not the background";
     EXPECT_FALSE(IsWindowEnabled(background->Handle()) == FALSE);  // enabled again after the screen
 }
 

@@ -31,6 +31,20 @@ std::vector<HWND> DisableOtherWindows(HWND keep) {
     return d.List;
 }
 
+// Forms that stay on top are put back in front of a form that was just
+// activated: Wine's display would otherwise show the activated form over
+// them, though it still counts them in front, and only a new place in the
+// order restacks them on the display.
+void KeepStayOnTopFormsInFront() {
+    constexpr UINT flags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+    for (int i = 0; i < Screen->FormCount(); ++i) {
+        TCustomForm* form = Screen->Forms(i);
+        if (form->FormStyle() != fsStayOnTop || !form->HandleAllocated() || !IsWindowVisible(form->Handle())) continue;
+        SetWindowPos(form->Handle(), HWND_NOTOPMOST, 0, 0, 0, 0, flags);
+        SetWindowPos(form->Handle(), HWND_TOPMOST, 0, 0, 0, 0, flags);
+    }
+}
+
 }  // namespace
 
 TCustomForm::TCustomForm(TComponent* owner, std::wstring definition)
@@ -392,6 +406,7 @@ void TCustomForm::WndProc(TMessage& m) {
         } else {
             FActive = true;
             Screen->SetActiveForm(this);
+            if (FFormStyle != fsStayOnTop) KeepStayOnTopFormsInFront();
             if (!HIWORD(m.WParam)) ActivateFocus();
             Activate();
         }
