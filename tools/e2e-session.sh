@@ -2,6 +2,11 @@
 # Runs one end-to-end scenario in a fresh Wine prefix that shows the kit as
 # users meet it:
 #   tools/e2e-session.sh BUILD-DIR SCENARIO -- PROGRAM.exe [args...]
+#   tools/e2e-session.sh BUILD-DIR SCENARIO -- 'D:\INSTALL.EXE'
+#
+# PROGRAM is a host file (run as C:\e2e\bin\PROGRAM.exe) or a Windows path
+# of the prefix. With ZV_E2E_WAIT=1 the session ends once every program
+# started in it has ended, instead of when PROGRAM ends.
 #
 #   A:  floppy   BUILD-DIR/e2e/SCENARIO/floppy, holding DISK1's files
 #   C:  fixed    the prefix's own drive; C:\e2e\bin is PROGRAM's folder,
@@ -18,7 +23,13 @@
 # runs again. The exit code is PROGRAM's.
 set -uo pipefail
 [ $# -ge 4 ] && [ "$3" = "--" ] || { echo "usage: $0 BUILD-DIR SCENARIO -- PROGRAM.exe [args...]" >&2; exit 2; }
-build=$(realpath "$1"); scenario=$2; program=$(realpath "$4"); shift 4
+build=$(realpath "$1"); scenario=$2; shift 3
+if [[ $1 =~ ^[A-Za-z]:\\ ]]; then
+  program_bin=$build; windows_program=$1
+else
+  program_bin=$(dirname "$(realpath "$1")"); windows_program="C:\\e2e\\bin\\$(basename "$1")"
+fi
+shift
 here=$(cd "$(dirname "$0")" && pwd)
 root=$build/e2e
 template=$root/template-prefix
@@ -77,7 +88,7 @@ map_drives() {
   ln -sfn "$scenario_dir/floppy" "$devices/a:"
   ln -sfn "$scenario_dir/network" "$devices/n:"
   mkdir -p "$prefix/drive_c/e2e"
-  ln -sfn "$(dirname "$program")" "$prefix/drive_c/e2e/bin"
+  ln -sfn "$program_bin" "$prefix/drive_c/e2e/bin"
   ln -sfn "$build/kit" "$prefix/drive_c/e2e/kit"
   ln -sfn "$scenario_dir/out" "$prefix/drive_c/e2e/out"
 }
@@ -105,10 +116,10 @@ with_prefix "$prefix" bash -c '
   # Server and services started apart from the caller'"'"'s pipes, as in wine-session.sh.
   wineserver -p >/dev/null 2>&1
   wine cmd /c exit 0 </dev/null >/dev/null 2>&1
-  wine "C:\\e2e\\bin\\$1" "${@:2}"
+  wine "$1" "${@:2}"
   rc=$?
-  wineserver -k >/dev/null 2>&1
-  exit $rc' _ "$(basename "$program")" "$@"
+  if [ "${ZV_E2E_WAIT:-0}" = 1 ]; then wineserver -w; else wineserver -k >/dev/null 2>&1; fi
+  exit $rc' _ "$windows_program" "$@"
 rc=$?
 finished=$(date +%s.%N)
 awk -v s="$scenario" -v a="$started" -v b="$ready" -v c="$finished" -v rc="$rc" -v p="$prefix" 'BEGIN {

@@ -268,6 +268,12 @@ TFormWindow TDriver::WaitScreen(std::wstring_view caption, std::wstring_view def
     return TFormWindow(*this, window, std::wstring(caption), std::move(layout));
 }
 
+HWND TDriver::WaitPainted(std::wstring_view caption, DWORD milliseconds) {
+    HWND window = WaitWindow(caption, false, milliseconds);
+    WaitIdle(window, milliseconds);
+    return window;
+}
+
 TDialogWindow TDriver::ExpectDialog(std::wstring_view caption, DWORD milliseconds) {
     HWND window = WaitWindow(caption, true, milliseconds);
     WaitIdle(window, milliseconds);

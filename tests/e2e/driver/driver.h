@@ -128,6 +128,9 @@ public:
     TFormWindow WaitScreen(std::wstring_view caption, DWORD milliseconds = DefaultTimeout);
     TFormWindow WaitScreen(std::wstring_view caption, std::wstring_view definition, DWORD milliseconds);
     TDialogWindow ExpectDialog(std::wstring_view caption, DWORD milliseconds = DefaultTimeout);
+    // Waits for the window with that caption to be shown, painted and idle;
+    // no screenshot (for measuring).
+    HWND WaitPainted(std::wstring_view caption, DWORD milliseconds = DefaultTimeout);
     // Waits until no window of the program has that caption.
     void WaitNoWindow(std::wstring_view caption, DWORD milliseconds = DefaultTimeout);
 
