@@ -16,10 +16,10 @@ HDDEDATA CALLBACK IgnoreDdeEvents(UINT, UINT, HCONV, HSZ, HSZ, HDDEDATA, ULONG_P
 // conversation ends. ANSI, so the macro text travels as 8-bit text.
 class TDdeClient {
 public:
-    TDdeClient() {
+    explicit TDdeClient(const std::string& service) : FServiceName(service) {
         if (DdeInitializeA(&FInstance, IgnoreDdeEvents, APPCMD_CLIENTONLY, 0) != DMLERR_NO_ERROR) FInstance = 0;
         if (!FInstance) return;
-        FService = DdeCreateStringHandleA(FInstance, "ProgMan", CP_WINANSI);
+        FService = DdeCreateStringHandleA(FInstance, service.c_str(), CP_WINANSI);
         FTopic = DdeCreateStringHandleA(FInstance, "PROGMAN", CP_WINANSI);
     }
     ~TDdeClient() {
@@ -41,7 +41,7 @@ public:
         startup.dwFlags = STARTF_USESHOWWINDOW;
         startup.wShowWindow = SW_SHOWMINNOACTIVE;
         PROCESS_INFORMATION process{};
-        std::wstring command = L"ProgMan";
+        std::wstring command = AnsiToWide(FServiceName);
         if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
             WaitForInputIdle(process.hProcess, 5000);
             CloseHandle(process.hThread);
@@ -69,6 +69,7 @@ private:
         return FConversation != nullptr;
     }
 
+    std::string FServiceName;
     DWORD FInstance = 0;
     HSZ FService = nullptr;
     HSZ FTopic = nullptr;
@@ -92,8 +93,10 @@ std::vector<std::wstring> ProgramGroupMacros(const std::wstring& programDir, con
     return lines;
 }
 
-bool SendProgramManagerMacros(const std::vector<std::wstring>& lines) {
-    TDdeClient client;
+bool SendProgramManagerMacros(const std::vector<std::wstring>& lines) { return SendShellMacros("ProgMan", lines); }
+
+bool SendShellMacros(const std::string& service, const std::vector<std::wstring>& lines) {
+    TDdeClient client(service);
     if (!client.Open()) return false;
     // A line per request: a shell that reads only the first command of a
     // request (Wine's) then still gets every one.

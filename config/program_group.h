@@ -14,6 +14,8 @@ std::vector<std::wstring> ProgramGroupMacros(const std::wstring& programDir, con
 // shell's DDE server in the ANSI code page, one request per line. False when
 // no conversation could be opened.
 bool SendProgramManagerMacros(const std::vector<std::wstring>& lines);
+// The same to another DDE service (the shell's is "ProgMan").
+bool SendShellMacros(const std::string& service, const std::vector<std::wstring>& lines);
 
 // The whole group step; "Eroare DDE!" when the shell does not answer.
 void DoConfigGroup();

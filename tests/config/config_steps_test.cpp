@@ -9,6 +9,7 @@
 #include "config/engine_setup.h"
 #include "config/helper_tools.h"
 #include "config/program_group.h"
+#include "core/installer_state.h"
 #include "tests/config/engine_sandbox.h"
 #include "tests/support/gui_support.h"
 #include "tests/support/temp_dir.h"
@@ -82,6 +83,17 @@ TEST(ProgramGroup, TheShellMakesTheGroupFromTheMacros) {
     RemoveTree(group);
 }
 
+TEST(ProgramGroup, NoServerMeansNoConversationAndNothingElse) {
+    // Nobody answers, and no program of that name can be started either.
+    EXPECT_FALSE(SendShellMacros("ZarvantoNimeni", {L"[CreateGroup(\"Nimic\")]"}));
+}
+
+TEST(HelperTools, MissingToolsArePassedOver) {
+    TempDir dir;
+    InstallerState.ProgramDir = ExcludeTrailingBackslash(dir.Path());
+    EXPECT_NO_THROW(DoConfigConfigSys());
+}
+
 class RegistryValueGuard {
 public:
     RegistryValueGuard(const wchar_t* key, const wchar_t* name) : FKey(key), FName(name) {
@@ -141,6 +153,15 @@ TEST_F(RegisterEngineTest, ANewEngineIsRegisteredByItsRewrittenScript) {
     EXPECT_EQ(script.find("$ProgDir$"), std::string::npos);
     EXPECT_NE(script.find("\r\n"), std::string::npos);
     EXPECT_FALSE(FileExists(engineDir + L"\\bde.reg.~new"));
+}
+
+TEST_F(RegisterEngineTest, WithoutTheProgramFilesSettingTheStepFailsWithARegistryError) {
+    RegistryValueGuard keep(L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion", L"ProgramFilesDir");
+    TRegistry r(HKEY_LOCAL_MACHINE);
+    ASSERT_TRUE(r.OpenKey(L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion", false));
+    r.DeleteValue(L"ProgramFilesDir");
+    EXPECT_THROW(RegisterEngine(), ERegistryError);
+    EXPECT_FALSE(MachineKeyExists(L"Software\\Borland\\BLW32"));
 }
 
 TEST_F(RegisterEngineTest, AMissingOrReadOnlyScriptFailsAndLeavesTheScriptWhole) {

@@ -62,11 +62,16 @@ inline void CopyStep(e2e::TDriver& driver) {
     screen.WaitGone(180000);
 }
 
-// The configuration screen: Continue, then its three steps.
+// The configuration screen: Continue, then its three steps. Wine's shell
+// opens the new program group in a folder window of its own a moment after
+// the macros; the step waits for it, so it does not take the foreground in
+// the middle of the next click.
 inline void ConfigStep(e2e::TDriver& driver) {
     e2e::TFormWindow screen = driver.WaitScreen(ConfigScreen);
     screen.Click(L"BNext");
     screen.WaitGone(120000);
+    for (int i = 0; i < 50 && !FindWindowW(L"ExplorerWClass", L"Zarvanto"); ++i) Sleep(100);
+    Sleep(300);
 }
 
 // The end screen: "I&esire".

@@ -140,6 +140,7 @@ TForm* ModalScreen = nullptr;
 bool EnabledWhileModal = false;
 bool InFrontWhileModal = false;
 COLORREF ShownWhileModal = CLR_INVALID;
+bool ClosedWhileModal = false;
 
 // Runs inside the modal loop: looks at the information form, then ends the screen.
 bool ShowFromTheScreen = false;
@@ -158,6 +159,10 @@ void CALLBACK CheckWhileModal(HWND, UINT, UINT_PTR, DWORD) {
     const HDC screen = GetDC(nullptr);
     ShownWhileModal = GetPixel(screen, InfoForm->Left() + 40, InfoForm->Top() + 40);
     ReleaseDC(nullptr, screen);
+    // The page's close button answers a real click while the screen is modal.
+    auto& close = dynamic_cast<TControl&>(*InfoForm->FindComponent(L"NiceButton3"));
+    ClickAt(close.ClientToScreen({close.Width() / 2, close.Height() / 2}));
+    ClosedWhileModal = PumpUntil([] { return !InfoForm->Visible(); }, 1000);
     ModalScreen->ModalResult = mrOk;
 }
 
@@ -180,6 +185,7 @@ TEST_F(InfoFormTest, AModalScreenLeavesTheFormUsable) {
     EXPECT_TRUE(EnabledWhileModal);
     EXPECT_TRUE(InFrontWhileModal) << "the page stays over the background window";
     EXPECT_NE(ShownWhileModal, ColorToRGB(clBlue)) << "the page shows on the display, not the background";
+    EXPECT_TRUE(ClosedWhileModal);
     EXPECT_FALSE(IsWindowEnabled(background->Handle()) == FALSE);  // enabled again after the screen
 }
 

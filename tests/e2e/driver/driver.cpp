@@ -69,6 +69,7 @@ void TProgramWindow::Type(std::wstring_view text) {
 }
 
 void TProgramWindow::ClickAt(TPoint clientPoint, TClick click) {
+    FDriver.BringToFront(FHandle);
     const TPoint origin = ClientOrigin();
     const TPoint point{origin.X + clientPoint.X, origin.Y + clientPoint.Y};
     HWND top = GetAncestor(WindowFromPoint(point), GA_ROOT);
