@@ -86,10 +86,46 @@ std::wstring NtPath(const std::wstring& path) {
     return L"\\??\\" + path;
 }
 
-// A file being written under a temporary name; deleted unless renamed.
-class TTempFile {
+// An entry's file being written. With no file of the target's name there is
+// nothing to protect: it is written under that name at once (one file
+// operation less per entry). Otherwise it is written under a temporary name
+// beside the target and renamed over it only when complete. Unless
+// committed, what was written is deleted again.
+class TEntryFile {
 public:
-    explicit TTempFile(const std::wstring& directory) {
+    TEntryFile(const std::wstring& directory, const std::wstring& target) {
+        FHandle.Reset(CreateFileW(target.c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW,
+                                  FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+        if (FHandle.IsOpen()) {
+            FPath = target;
+            FDirect = true;
+            return;
+        }
+        const DWORD error = GetLastError();
+        if (error == ERROR_FILE_EXISTS || GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES)
+            OpenTemporary(directory);
+        FError = FHandle.IsOpen() ? 0 : (FPath.empty() ? error : GetLastError());
+    }
+    ~TEntryFile() {
+        FHandle.Close();
+        if (!FCommitted) DeleteFileW(FPath.c_str());
+    }
+    TEntryFile(const TEntryFile&) = delete;
+    TEntryFile& operator=(const TEntryFile&) = delete;
+
+    DWORD OpenError() const { return FError; }
+    HANDLE Handle() const { return FHandle.Get(); }
+    // The complete file becomes the target's.
+    bool Commit(const std::wstring& target) {
+        if (FDirect) {
+            FCommitted = true;
+            return true;
+        }
+        return RenameTo(target);
+    }
+
+private:
+    void OpenTemporary(const std::wstring& directory) {
         static std::atomic<std::uint32_t> counter{GetTickCount()};
         for (int attempt = 0; attempt < 100; ++attempt) {
             wchar_t name[TempNameLength + 1];
@@ -99,17 +135,8 @@ public:
                                       FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
             if (FHandle.IsOpen() || GetLastError() != ERROR_FILE_EXISTS) break;
         }
-        FError = FHandle.IsOpen() ? 0 : GetLastError();
     }
-    ~TTempFile() {
-        FHandle.Close();
-        if (!FCommitted) DeleteFileW(FPath.c_str());
-    }
-    TTempFile(const TTempFile&) = delete;
-    TTempFile& operator=(const TTempFile&) = delete;
 
-    DWORD OpenError() const { return FError; }
-    HANDLE Handle() const { return FHandle.Get(); }
     // Renames the open file to `target` (a full path), replacing a file
     // there: one call, where closing and moving the file would take several
     // (under Wine, each a round trip to its server).
@@ -128,10 +155,10 @@ public:
         return true;
     }
 
-private:
     std::wstring FPath;
     TFileHandle FHandle;
     DWORD FError = 0;
+    bool FDirect = false;
     bool FCommitted = false;
 };
 
@@ -286,15 +313,15 @@ struct TZipArchive::TImpl {
 
     // Puts the finished file in place of the target; a read-only target has
     // its flag cleared first and put back when the rename still fails.
-    void Replace(TTempFile& temp, const std::wstring& target, const TZipEntry& entry) const {
-        if (temp.RenameTo(target)) return;
+    void Replace(TEntryFile& temp, const std::wstring& target, const TZipEntry& entry) const {
+        if (temp.Commit(target)) return;
         DWORD code = GetLastError();
         const DWORD attributes = GetFileAttributesW(target.c_str());
         if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
             Fail(&entry, L"in locul fisierului exista un director: " + target);
         if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
             SetFileAttributesW(target.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
-            if (temp.RenameTo(target)) return;
+            if (temp.Commit(target)) return;
             code = GetLastError();
             SetFileAttributesW(target.c_str(), attributes);
         }
@@ -306,7 +333,7 @@ struct TZipArchive::TImpl {
         const std::wstring target = Destination + EntryRelativePath(entry.Name);
         const std::wstring directory = ExtractFilePath(target);
         EnsureDirectory(ExcludeTrailingBackslash(directory), entry);
-        TTempFile temp(directory);
+        TEntryFile temp(directory, target);
         if (temp.OpenError())
             Fail(&entry, L"nu pot crea un fisier in " + directory + L": " + SystemText(temp.OpenError()));
         WriteEntryData(i, temp.Handle(), progress);

@@ -1,10 +1,11 @@
 // Unpacking ZIP archives into a directory, safely: every stored name is
 // checked before anything is written, so an archive naming a place outside
 // the destination (or a device, a stream, a path too long for Windows) is
-// refused whole. Each file is written under a temporary name beside its
-// target, checked (size and CRC), given the archive's times and attributes,
-// and only then moved over the target; a failed entry leaves the earlier
-// file as it was and no temporary file behind. Data streams through one
+// refused whole. Each file is checked (size and CRC) and given the archive's
+// times and attributes; one that replaces an earlier file is written under a
+// temporary name beside it and only then moved over it. A failed entry
+// leaves the earlier file as it was (or none, where there was none) and no
+// temporary file behind. Data streams through one
 // buffer: neither the archive nor an entry is held in memory.
 //
 // Errors are thrown as EArchiveError, whose message names the archive and,

@@ -202,6 +202,9 @@ std::vector<THostileCase> HostileCases() {
         one("too long", longName),
         {"CRC mismatch", {Entry("data.txt", "new data").WithCrc(0x12345678)}, "data.txt"},
         {"truncated entry", {Entry("data.txt", SampleContent(200'000, 7)).CutData(5'000)}, "data.txt"},
+        // A new file is written under its own name: a failure must take it away again.
+        {"CRC mismatch of a new file", {Entry("fresh.txt", "new data").WithCrc(0x12345678)}, "fresh.txt"},
+        {"truncated new file", {Entry("fresh.txt", SampleContent(200'000, 5)).CutData(5'000)}, "fresh.txt"},
         {"archive cut short", {Entry("data.txt", SampleContent(100'000, 3))}, "", true},
     };
 }
