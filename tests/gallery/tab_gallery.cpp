@@ -48,15 +48,15 @@ TGalleryTabs* AddTabs(TForm& form, TWinControl* parent, TRect bounds, std::initi
     auto* control = new TGalleryTabs(&form);
     control->SetParent(parent);
     control->SetBoundsRect(bounds);
-    for (const TTabSpec& spec : tabs) {
+    for (const TTabSpec& tab : tabs) {
         auto* sheet = new TZarvTabSheet2(&form);
         sheet->SetPageControl(control);
-        sheet->SetCaption(spec.Caption);
-        sheet->SetTabEnabled(spec.TabEnabled);
+        sheet->SetCaption(tab.Caption);
+        sheet->SetTabEnabled(tab.TabEnabled);
         auto* text = new TLabel(&form);
         text->SetParent(sheet);
         text->SetBounds(10, 10, 240, 16);
-        text->SetCaption(std::wstring(L"Pagina ") + WithoutAmpersands(spec.Caption));
+        text->SetCaption(std::wstring(L"Pagina ") + WithoutAmpersands(tab.Caption));
     }
     return control;
 }

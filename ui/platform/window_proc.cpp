@@ -47,25 +47,25 @@ void ReportHandlerException() noexcept {
     }
 }
 
-const TRegisteredClass& RegisterWindowClass(const TWindowClassSpec& spec) {
+const TRegisteredClass& RegisterWindowClass(const TWindowClassInfo& info) {
     static std::map<std::wstring, TRegisteredClass> classes;
-    const std::wstring key = spec.Name + L"#" + spec.SysClassName + L"#" + std::to_wstring(spec.Style);
+    const std::wstring key = info.Name + L"#" + info.SysClassName + L"#" + std::to_wstring(info.Style);
     if (auto it = classes.find(key); it != classes.end()) return it->second;
 
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
     WNDPROC defaultProc = DefWindowProcW;
-    if (!spec.SysClassName.empty()) {
-        if (!GetClassInfoExW(nullptr, spec.SysClassName.c_str(), &wc))
-            throw EOSError(L"Clasa de fereastra " + spec.SysClassName, GetLastError());
+    if (!info.SysClassName.empty()) {
+        if (!GetClassInfoExW(nullptr, info.SysClassName.c_str(), &wc))
+            throw EOSError(L"Clasa de fereastra " + info.SysClassName, GetLastError());
         defaultProc = wc.lpfnWndProc;
         wc.cbSize = sizeof wc;
-        wc.style = (wc.style & ~static_cast<UINT>(CS_DBLCLKS | CS_GLOBALCLASS)) | (spec.Style & CS_DBLCLKS);
+        wc.style = (wc.style & ~static_cast<UINT>(CS_DBLCLKS | CS_GLOBALCLASS)) | (info.Style & CS_DBLCLKS);
     } else {
-        wc.style = spec.Style;
-        if (spec.ArrowCursor) wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        wc.style = info.Style;
+        if (info.ArrowCursor) wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     }
-    const std::wstring name = L"Zarvanto." + spec.Name + L"." + std::to_wstring(classes.size());
+    const std::wstring name = L"Zarvanto." + info.Name + L"." + std::to_wstring(classes.size());
     wc.lpfnWndProc = LibraryWindowProc;
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.lpszClassName = name.c_str();

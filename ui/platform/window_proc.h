@@ -24,7 +24,7 @@ protected:
 };
 
 // A window class of the library, registered once per distinct description.
-struct TWindowClassSpec {
+struct TWindowClassInfo {
     std::wstring Name;         // part of the registered name
     std::wstring SysClassName; // system class to build on; empty: a plain window
     UINT Style = 0;            // class style (of a system class only CS_DBLCLKS is taken)
@@ -36,7 +36,7 @@ struct TRegisteredClass {
     WNDPROC DefaultProc;     // the procedure messages fall back to
 };
 
-const TRegisteredClass& RegisterWindowClass(const TWindowClassSpec& spec);
+const TRegisteredClass& RegisterWindowClass(const TWindowClassInfo& info);
 
 // Creates a window of a library class bound to `target` from its very first
 // message. Throws EOSError when Windows refuses.
