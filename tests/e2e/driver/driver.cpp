@@ -68,8 +68,9 @@ void TProgramWindow::Type(std::wstring_view text) {
     FDriver.WaitIdle(FHandle);
 }
 
+// A window that shows at the point takes the foreground first, so a window
+// another program opens meanwhile cannot take the click's second half.
 void TProgramWindow::ClickAt(TPoint clientPoint, TClick click) {
-    FDriver.BringToFront(FHandle);
     const TPoint origin = ClientOrigin();
     const TPoint point{origin.X + clientPoint.X, origin.Y + clientPoint.Y};
     HWND top = GetAncestor(WindowFromPoint(point), GA_ROOT);
@@ -78,6 +79,7 @@ void TProgramWindow::ClickAt(TPoint clientPoint, TClick click) {
         FDriver.Fail(L"\"" + FCaption + L"\" is covered at " + std::to_wstring(point.X) + L"," +
                      std::to_wstring(point.Y) + L" by [" + cover.ClassName + L"] \"" + cover.Text + L"\"");
     }
+    if (IsWindowEnabled(FHandle)) FDriver.BringToFront(FHandle);
     e2e::ClickAt(point, click);
     FDriver.WaitIdle(FHandle);
 }
